@@ -1,0 +1,7 @@
+#include "last_status.h"
+
+namespace graphics {
+
+int LastStatus = 0;
+
+}  // namespace graphics
