@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "objects/graphics.h"
+#include "objects/image.h"
 #include "objects/matrix.h"
 #include "objects/path.h"
 #include "objects/region.h"
@@ -245,9 +246,11 @@ QRectF boundsOf(const GpRegion& r) {
     return r.path.boundingRect();
 }
 
-// A given graphics object must be alive; regions answer in world units.
+// A given context must be alive: a graphics object, or an image (callers
+// that draw on a bitmap hand over the bitmap itself). Regions answer in
+// world units, so the context changes no answer.
 bool graphicsOk(GpGraphics* graphics) {
-    return !graphics || engine::lookup<GpGraphics>(graphics);
+    return !graphics || engine::lookup<GpGraphics>(graphics) || engine::lookup<GpImage>(graphics);
 }
 
 GpStatus combineWith(GpRegion* region, const Area& other, CombineMode mode) {

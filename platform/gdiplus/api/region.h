@@ -1,7 +1,7 @@
 // Regions: areas of the plane made of rectangles and paths, exact in
 // floating point. The `graphics` argument of the queries is optional here
-// (null is accepted); a given one must be a live graphics object, and the
-// answer is in world units.
+// (null is accepted); a given one must be a live graphics object or image
+// (standing for its own drawing context), and answers are in world units.
 #pragma once
 #include "gdiplus_types.h"
 
