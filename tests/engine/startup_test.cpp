@@ -25,7 +25,9 @@ TEST(EngineStartup, RefusesAnyVersionButOneAndBadArguments) {
         EXPECT_EQ(GdiplusStartup(&token, &input, c.withOutput ? &output : nullptr), c.expected)
             << "version " << c.version;
         EXPECT_EQ(token != 0, c.expected == Ok);
-        if (c.withOutput && c.expected == Ok) EXPECT_EQ(output.NotificationHook != nullptr, c.suppressThread != 0);
+        if (c.withOutput && c.expected == Ok) {
+            EXPECT_EQ(output.NotificationHook != nullptr, c.suppressThread != 0);
+        }
         if (token) GdiplusShutdown(token);
     }
     GdiplusStartupInput input{1, nullptr, FALSE, FALSE};
