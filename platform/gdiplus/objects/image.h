@@ -4,8 +4,13 @@
 #pragma once
 
 #include <QImage>
+#include <memory>
 
 #include "object.h"
+
+namespace engine::codec {
+struct MultiFrameSave;
+}
 
 struct GpImage : engine::Object {
     static bool accepts(engine::ObjectKind k) {
@@ -18,6 +23,10 @@ struct GpImage : engine::Object {
     REAL dpiX = 96, dpiY = 96;
     GUID rawFormat{};  // ImageFormatMemoryBMP for images made in memory
     // (frames, properties, palette, locks: added by the image implementation)
+
+    // A multi-frame TIFF or GIF save begun on this image and not yet flushed;
+    // it is finished when the image goes away.
+    std::shared_ptr<engine::codec::MultiFrameSave> pendingSave;
 };
 
 struct GpBitmap : GpImage {
