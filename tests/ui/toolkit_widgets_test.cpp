@@ -13,6 +13,7 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/color_picker.h"
+#include "toolkit/label.h"
 #include "toolkit/short_int_edit.h"
 #include "win32/device_context.h"
 
@@ -188,6 +189,38 @@ private slots:
         QTest::mouseClick(picker->dropDown()->findChild<QPushButton*>(QStringLiteral("moreColors")), Qt::LeftButton);
         QCOMPARE(spy.count(), 0);
         QCOMPARE(picker->color(), 0x123456u);
+    }
+
+    // Lines break at "\r\n" (blank lines kept), wrap at the width, and stand
+    // one em apart from the top-left corner, baseline to baseline.
+    void labelLaysOutLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("lines");  // 0: more than one, by wrapping
+        QTest::newRow("CR LF breaks") << "a\r\nb" << 100 << 2;
+        QTest::newRow("blank line kept") << QString::fromUtf8("核电荷\r\n\r\n第1层") << 48 << 3;
+        QTest::newRow("LF breaks too") << "a\nb" << 100 << 2;
+        QTest::newRow("ampersand is text") << "a&b" << 100 << 1;
+        QTest::newRow("long line wraps") << QString::fromUtf8("打赏纯属个人支持打赏纯属个人支持") << 60 << 0;
+    }
+    void labelLaysOutLines() {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(int, lines);
+        toolkit::Label label;
+        label.setText(text);
+        label.resize(width, 200);
+        const QList<QPointF> baselines = label.lineBaselines();
+        if (lines)
+            QCOMPARE(baselines.size(), lines);
+        else
+            QVERIFY(baselines.size() > 1);
+        for (qsizetype i = 0; i < baselines.size(); ++i) {
+            QCOMPARE(baselines[i].x(), 0.0);
+            if (i) QCOMPARE(baselines[i].y() - baselines[i - 1].y(), qreal(label.linePitch()));
+        }
+        // The first line hangs from the top edge.
+        QVERIFY(baselines.first().y() > 0 && baselines.first().y() <= label.linePitch());
     }
 
     // The paint event hands over a DC on a white surface of the canvas's
