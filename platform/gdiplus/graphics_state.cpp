@@ -317,7 +317,7 @@ GraphicsContainer beginContainer(GpGraphics* g, const QTransform& inner) {
 
 // The transform taking `src` (in `unit`) onto `dst` (world coordinates).
 bool containerMapping(GpGraphics* g, QRectF dst, QRectF src, GpUnit unit, QTransform& out) {
-    if (!engine::isPageUnit(unit) || src.width() == 0 || src.height() == 0) return false;
+    if (unit < UnitWorld || unit > UnitMillimeter || src.width() == 0 || src.height() == 0) return false;
     const qreal ux = engine::pixelsPerUnit(unit, g->dpiX), uy = engine::pixelsPerUnit(unit, g->dpiY);
     src = QRectF(src.x() * ux, src.y() * uy, src.width() * ux, src.height() * uy);
     out = QTransform::fromScale(ux, uy) * QTransform::fromTranslate(-src.x(), -src.y()) *
