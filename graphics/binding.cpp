@@ -27,6 +27,23 @@ std::map<std::string, void*>& libraries() {
     return *table;
 }
 
+#ifndef _WIN32
+// The engine lives beside the program. Looking there first does not depend
+// on who calls dlopen (a sanitizer's interceptor has no $ORIGIN of ours).
+void* openBesideThisModule(const char* library) {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&openBesideThisModule), &info) && info.dli_fname) {
+        std::string path = info.dli_fname;
+        auto slash = path.rfind('/');
+        if (slash != std::string::npos) {
+            path = path.substr(0, slash + 1) + library;
+            if (void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+        }
+    }
+    return dlopen(library, RTLD_NOW | RTLD_LOCAL);
+}
+#endif
+
 [[noreturn]] void fatal(const EntryPoint& entry, const std::string& why) {
     std::string message = "Cannot bind the entry point " + std::string(entry.name) + " from the library " +
                           entry.library + (why.empty() ? "" : ": " + why);
@@ -56,7 +73,7 @@ void bindEntryPoint(EntryPoint& entry) {
     entry.address = reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), entry.name));
     if (!entry.address) fatal(entry, "the library has no such entry point");
 #else
-    if (!library) library = dlopen(entry.library, RTLD_NOW | RTLD_LOCAL);
+    if (!library) library = openBesideThisModule(entry.library);
     if (!library) fatal(entry, dlerror());
     dlerror();
     entry.address = dlsym(library, entry.name);
