@@ -1,11 +1,13 @@
-// A rectangle of four 32-bit floats, laid out like the engine's RectF.
+// A rectangle of four 32-bit floats in pixels, laid out like the engine's
+// RectF so that it can be handed over by address.
 #pragma once
 
 namespace graphics {
 
 struct FloatRect {
-    float x = 0, y = 0, width = 0, height = 0;
+    float x, y, width, height;
 };
-static_assert(sizeof(FloatRect) == 16);
+
+static_assert(sizeof(FloatRect) == 16, "FloatRect must match the engine's RectF layout");
 
 }  // namespace graphics

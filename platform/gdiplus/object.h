@@ -27,7 +27,8 @@ enum class ObjectKind : std::uint8_t {
     Effect,
 };
 
-struct Object {
+// Visible outside the engine so that tests can build records directly.
+struct __attribute__((visibility("default"))) Object {
     explicit Object(ObjectKind k);
     virtual ~Object();
     Object(const Object&) = delete;
@@ -37,7 +38,7 @@ struct Object {
 };
 
 // The live object at `handle`, or null when there is none.
-const Object* findLive(const void* handle);
+__attribute__((visibility("default"))) const Object* findLive(const void* handle);
 
 // The live object at `handle` if it is a T (T::accepts decides), else null.
 template <class T>

@@ -23,9 +23,14 @@
 
 #include <QImage>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "object.h"
+
+namespace engine::codec {
+struct MultiFrameSave;
+}
 
 struct GpImage : engine::Object {
     static bool accepts(engine::ObjectKind k) {
@@ -57,6 +62,10 @@ struct GpImage : engine::Object {
     UINT paletteFlags = 0;
 
     UINT flags = 0;  // ImageFlags beyond what the pixel format implies
+
+    // A multi-frame TIFF or GIF save begun on this image and not yet flushed;
+    // it is finished when the image goes away.
+    std::shared_ptr<engine::codec::MultiFrameSave> pendingSave;
 };
 
 struct GpBitmap : GpImage {
