@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
 #include <string>
@@ -523,3 +525,47 @@ TEST_F(CodecTest, AddingWithoutAMultiFrameSaveIsTheWrongState) {
 }
 
 }  // namespace
+
+// --- an independent reader ---------------------------------------------
+
+struct IdentifyCase {
+    const char* name;
+    CLSID encoder;
+    std::vector<std::pair<GUID, LONG>> params;
+    const char* expected;  // identify's "%m %wx%h %z %A;": format, size, bits per channel, alpha
+};
+
+void PrintTo(const IdentifyCase& c, std::ostream* os) { *os << c.name; }
+
+class IdentifyTest : public SaveFileTest, public ::testing::WithParamInterface<IdentifyCase> {};
+
+TEST_P(IdentifyTest, ImageMagickReadsTheFile) {
+    const QString identify = QStandardPaths::findExecutable("identify");
+    if (identify.isEmpty()) GTEST_SKIP() << "ImageMagick's identify is not installed";
+    const IdentifyCase& c = GetParam();
+    auto bitmap = makeBitmap(diagramPicture(60, 24));
+    ParameterBlock block;
+    for (auto& [guid, value] : c.params) block.add(guid, value);
+    const auto name = wide(path("picture"));
+    ASSERT_EQ(GdipSaveImageToFile(bitmap.get(), name.c_str(), &c.encoder, c.params.empty() ? nullptr : block.get()),
+              Ok);
+    QProcess run;
+    run.start(identify, {"-format", "%m %wx%h %z %A;", path("picture")});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromLatin1(run.readAllStandardOutput()).trimmed().toStdString(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, IdentifyTest,
+    ::testing::Values(IdentifyCase{"Png", CodecClsidPNG, {}, "PNG 60x24 8 True;"},
+                      IdentifyCase{"Bmp", CodecClsidBMP, {}, "BMP3 60x24 8 True;"},
+                      IdentifyCase{"Bmp8Bits", CodecClsidBMP, {{EncoderColorDepth, 8}}, "BMP3 60x24 8 False;"},
+                      IdentifyCase{"Jpeg", CodecClsidJPEG, {}, "JPEG 60x24 8 False;"},
+                      IdentifyCase{"Gif", CodecClsidGIF, {}, "GIF 60x24 8 True;"},
+                      IdentifyCase{"TiffLzw", CodecClsidTIFF, {}, "TIFF 60x24 8 True;"},
+                      IdentifyCase{"TiffPackBits1Bit",
+                                   CodecClsidTIFF,
+                                   {{EncoderCompression, EncoderValueCompressionRle}, {EncoderColorDepth, 1}},
+                                   "TIFF 60x24 1 False;"}),
+    [](const auto& info) { return std::string(info.param.name); });
