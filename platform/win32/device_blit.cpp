@@ -1,6 +1,7 @@
-// Blits between the images of two device contexts. All of them sample the
-// source by nearest pixel: the destination rectangle is walked pixel by
-// pixel and each pixel takes the source pixel under its centre.
+// Blits between the images of two device contexts. Stretching ones sample
+// the source by stepping through it at the ratio of the two extents, as a
+// colour-on-colour stretch does: no smoothing, rows and columns repeated or
+// dropped.
 #include <cstdlib>
 
 #include "device_record.h"
@@ -23,9 +24,9 @@ Span span(int origin, int extent) {
     return {origin, std::abs(extent), extent < 0 ? -1 : 1};
 }
 
-// The source index under the centre of destination pixel i.
+// The source index for destination index i.
 int sample(int i, int destCount, int srcCount) {
-    return static_cast<int>((2LL * i + 1) * srcCount / (2LL * destCount));
+    return static_cast<int>(static_cast<long long>(i) * srcCount / destCount);
 }
 
 // A rectangle of pixels in blit order, with the images it reads and writes.

@@ -108,6 +108,12 @@ BOOL unregisterWindow(HWND window) {
     return TRUE;
 }
 
+QImage* windowPaintTarget(HWND window) {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    return window && r.windows.count(window) ? window->target : nullptr;
+}
+
 BOOL IsWindow(HWND window) {
     Registry& r = registry();
     std::lock_guard lock(r.mutex);

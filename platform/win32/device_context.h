@@ -77,6 +77,8 @@ WIN32_API BOOL setWindowPaintTarget(HWND window, QImage* target);
 // Forgets the window. DCs still taken from it stay live but paint nowhere
 // until they are released.
 WIN32_API BOOL unregisterWindow(HWND window);
+// The window's paint target now, or null.
+WIN32_API QImage* windowPaintTarget(HWND window);
 // True while `window` is a registered window.
 WIN32_API BOOL IsWindow(HWND window);
 
@@ -139,7 +141,8 @@ constexpr DWORD CAPTUREBLT = 0x40000000;
 // null when `rop` does not use a source. FALSE for a dead DC.
 WIN32_API BOOL WINAPI BitBlt(HDC dest, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWORD rop);
 // As BitBlt, stretching the source rectangle onto the destination one
-// (nearest source pixel); extents of opposite signs mirror.
+// (no smoothing: source rows and columns repeat or drop out); extents of
+// opposite signs mirror.
 WIN32_API BOOL WINAPI StretchBlt(HDC dest, int xDest, int yDest, int wDest, int hDest, HDC src, int xSrc,
                                  int ySrc, int wSrc, int hSrc, DWORD rop);
 

@@ -2,6 +2,7 @@
 // saving an image to a file or a stream (one frame, or several frames of a
 // TIFF or GIF file through the save flags).
 #pragma once
+#include "api/image.h"  // image format and frame dimension GUIDs
 #include "gdiplus_types.h"
 
 // One installed codec. The strings and signature bytes live in the same

@@ -16,6 +16,17 @@ struct GpFont : engine::Object {
     INT style = FontStyleRegular;
     GpUnit unit = UnitPoint;
 
-    // A QFont of this family and style whose em is `pixelSize` pixels.
-    QFont toQFont(qreal pixelSize) const;
+    // A QFont of this family and style whose em is `pixelSize` pixels, with
+    // no hinting and no kerning (GDI+ lays text out without either). A
+    // fractional size becomes a point size, which Qt resolves against the
+    // paint device's resolution: pass that device's logicalDpiY().
+    QFont toQFont(qreal pixelSize, qreal deviceDpi = 96) const;
 };
+
+namespace engine {
+
+// Pixels per unit of `unit` at `dpi`. World, display and pixel units count
+// as pixels: the graphics state scales world units on its own.
+qreal pixelsPerUnit(GpUnit unit, qreal dpi);
+
+}  // namespace engine

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "object.h"
 
@@ -15,14 +16,36 @@ struct GpFontFamily : engine::Object {
 
 namespace engine {
 
-// The Qt family that draws `requested`: the installed family of that name,
-// or a metric-compatible substitute ("Times New Roman" -> Liberation Serif,
-// built into the engine). False when there is neither.
+// The Qt family that draws `requested`: the installed family of that name
+// (compared without case), or a metric-compatible substitute ("Times New
+// Roman" -> Liberation Serif, built into the engine). False when there is
+// neither.
 bool resolveFontFamily(const QString& requested, QString& qtFamily);
+
+// The installed families, each once, in the font database's order, without
+// the foundry that the database appends to names it holds twice.
+QStringList installedFontFamilies();
+
+// Design-unit metrics of one face, read from the font file's tables.
+struct FontDesignMetrics {
+    int emHeight = 0;     // 'head' unitsPerEm
+    int cellAscent = 0;   // 'OS/2' usWinAscent
+    int cellDescent = 0;  // 'OS/2' usWinDescent
+    int lineSpacing = 0;  // baseline to baseline, line gap included
+};
+
+// The metrics of the face of `qtFamily` that draws `style` (FontStyle
+// flags; only bold and italic select a face). False when the face cannot
+// be loaded.
+bool fontDesignMetrics(const QString& qtFamily, int style, FontDesignMetrics& out);
 
 }  // namespace engine
 
+// A set of font families. The engine has one: the installed fonts.
 struct GpFontCollection : engine::Object {
     static bool accepts(engine::ObjectKind k) { return k == engine::ObjectKind::FontCollection; }
     GpFontCollection() : Object(engine::ObjectKind::FontCollection) {}
+
+    // The collection's families, as GdipGetFamilyName reports them.
+    QStringList families() const { return engine::installedFontFamilies(); }
 };

@@ -5,16 +5,8 @@
 #include <QPainterPath>
 #include <vector>
 
+#include "api/path.h"
 #include "object.h"
-
-// Point types of a path.
-constexpr BYTE PathPointTypeStart = 0;
-constexpr BYTE PathPointTypeLine = 1;
-constexpr BYTE PathPointTypeBezier = 3;
-constexpr BYTE PathPointTypePathTypeMask = 0x07;
-constexpr BYTE PathPointTypeDashMode = 0x10;
-constexpr BYTE PathPointTypePathMarker = 0x20;
-constexpr BYTE PathPointTypeCloseSubpath = 0x80;
 
 struct GpPath : engine::Object {
     static bool accepts(engine::ObjectKind k) { return k == engine::ObjectKind::Path; }

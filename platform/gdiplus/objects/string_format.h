@@ -4,14 +4,8 @@
 
 #include <vector>
 
+#include "api/string_format.h"
 #include "object.h"
-
-using LANGID = WORD;
-
-using StringAlignment = int;
-constexpr StringAlignment StringAlignmentNear = 0;
-constexpr StringAlignment StringAlignmentCenter = 1;
-constexpr StringAlignment StringAlignmentFar = 2;
 
 struct GpStringFormat : engine::Object {
     static bool accepts(engine::ObjectKind k) { return k == engine::ObjectKind::StringFormat; }
@@ -21,11 +15,16 @@ struct GpStringFormat : engine::Object {
     LANGID language = 0;
     StringAlignment align = StringAlignmentNear;
     StringAlignment lineAlign = StringAlignmentNear;
-    INT trimming = 1;      // StringTrimmingCharacter
-    INT hotkeyPrefix = 0;  // HotkeyPrefixNone
+    INT trimming = StringTrimmingCharacter;
+    INT hotkeyPrefix = HotkeyPrefixNone;
     REAL firstTabOffset = 0;
     std::vector<REAL> tabStops;
-    INT digitSubstitution = 0;  // StringDigitSubstituteUser
+    INT digitSubstitution = StringDigitSubstituteUser;
+    LANGID digitLanguage = 0;  // the language whose digits substitute
     std::vector<CharacterRange> ranges;
     bool typographic = false;  // no padding at the line ends
+    bool generic = false;      // one of the engine's shared generic formats: never freed
+
+    // An independent copy, never generic.
+    GpStringFormat* clone() const;
 };

@@ -1,0 +1,41 @@
+// Graphics objects over device contexts and windows, and the device context
+// a graphics object lends out.
+#include <QImage>
+
+#include "api/device_context.h"
+#include "objects/graphics.h"
+#include "status.h"
+#include "win32/device_context.h"
+
+namespace {
+
+GpGraphics* newGraphicsOn(QImage* target, HDC hdc) {
+    auto* graphics = new GpGraphics;
+    graphics->device = target;
+    graphics->hdc = hdc;
+    return graphics;
+}
+
+GpStatus createOnTarget(QImage* target, HDC hdc, GpGraphics** graphics) {
+    GP_CHECK_ARG(graphics && target);
+    *graphics = newGraphicsOn(target, hdc);
+    return Ok;
+}
+
+}  // namespace
+
+GpStatus WINGDIPAPI GdipCreateFromHDC(HDC hdc, GpGraphics** graphics) {
+    return createOnTarget(deviceContextTarget(hdc), hdc, graphics);
+}
+
+GpStatus WINGDIPAPI GdipCreateFromHDC2(HDC hdc, HANDLE, GpGraphics** graphics) {
+    return createOnTarget(deviceContextTarget(hdc), hdc, graphics);
+}
+
+GpStatus WINGDIPAPI GdipCreateFromHWND(HWND hwnd, GpGraphics** graphics) {
+    return createOnTarget(windowPaintTarget(hwnd), nullptr, graphics);
+}
+
+GpStatus WINGDIPAPI GdipCreateFromHWNDICM(HWND hwnd, GpGraphics** graphics) {
+    return createOnTarget(windowPaintTarget(hwnd), nullptr, graphics);
+}

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <functional>
+
+#include "binding.h"
+#include "graphics.h"
+#include "graphics_session.h"
+
+namespace {
+
+using graphics::callCount;
+using graphics::Graphics;
+using graphics::LastStatus;
+
+// A canvas-like paint target with a DC over it for the length of a test.
+class GraphicsOnDC : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(graphics::GraphicsSession::Start());
+        store.fill(Qt::black);
+        dc = createImageDC(&store);
+        ASSERT_NE(dc, nullptr);
+        graphics::resetCallCounts();
+    }
+    void TearDown() override { destroyImageDC(dc); }
+
+    QImage store{6, 4, QImage::Format_RGB32};
+    HDC dc = nullptr;
+};
+
+TEST_F(GraphicsOnDC, CreateFromHDCKeepsAllHandlesEqualAndRecordsTheDC) {
+    Graphics g;
+    ASSERT_TRUE(g.CreateFromHDC(dc));
+    EXPECT_EQ(LastStatus, Ok);
+    EXPECT_NE(g.GetHandle(), nullptr);
+    EXPECT_TRUE(g.IsValid());
+    EXPECT_EQ(g.GetDeviceContext(), dc);
+    EXPECT_EQ(callCount("GdipCreateFromHDC"), 1u);
+    EXPECT_EQ(callCount("GdipCreateFromHDC2"), 0u);
+}
+
+TEST_F(GraphicsOnDC, CreateFromHDCWithADeviceHandleUsesTheSecondForm) {
+    Graphics g;
+    EXPECT_TRUE(g.CreateFromHDC(dc, graphics::Optional<HANDLE>(nullptr)));
+    EXPECT_EQ(callCount("GdipCreateFromHDC2"), 1u);
+    EXPECT_EQ(callCount("GdipCreateFromHDC"), 0u);
+}
+
+TEST_F(GraphicsOnDC, CreatingTwiceDeletesTheFirstGraphicsObject) {
+    Graphics g;
+    ASSERT_TRUE(g.CreateFromHDC(dc));
+    ASSERT_TRUE(g.CreateFromHDC(dc));
+    EXPECT_EQ(callCount("GdipDeleteGraphics"), 1u);
+    EXPECT_EQ(callCount("GdipCreateFromHDC"), 2u);
+}
+
+TEST_F(GraphicsOnDC, AFailedCreateLeavesItEmptyButRecordsTheDC) {
+    HDC dead = createImageDC(&store);
+    destroyImageDC(dead);
+    Graphics g;
+    EXPECT_FALSE(g.CreateFromHDC(dead));
+    EXPECT_EQ(LastStatus, InvalidParameter);
+    EXPECT_EQ(g.GetHandle(), nullptr);
+    EXPECT_FALSE(g.IsValid());
+    EXPECT_EQ(g.GetDeviceContext(), dead);
+}
+
+TEST_F(GraphicsOnDC, DeleteOnEmptyMakesNoCallAndLeavesLastStatus) {
+    Graphics g;
+    LastStatus = ObjectBusy;
+    EXPECT_FALSE(g.DeleteGraphics());
+    EXPECT_EQ(LastStatus, ObjectBusy);
+    g.Destroy();
+    EXPECT_EQ(callCount("GdipDeleteGraphics"), 0u);
+}
+
+TEST_F(GraphicsOnDC, DestroyDeletesOnceAndTheDCStaysRecorded) {
+    {
+        Graphics g;
+        ASSERT_TRUE(g.CreateFromHDC(dc));
+        g.Destroy();
+        EXPECT_EQ(g.GetHandle(), nullptr);
+        EXPECT_EQ(g.GetDeviceContext(), dc);
+        EXPECT_FALSE(g.DeleteGraphics());
+    }  // the destructor finds nothing to delete
+    EXPECT_EQ(callCount("GdipDeleteGraphics"), 1u);
+}
+
+TEST_F(GraphicsOnDC, TheDestructorDeletesAGraphicsObjectStillHeld) {
+    { Graphics g; ASSERT_TRUE(g.CreateFromHDC(dc)); }
+    EXPECT_EQ(callCount("GdipDeleteGraphics"), 1u);
+}
+
+TEST_F(GraphicsOnDC, GetPixelReadsTheRecordedDC) {
+    Graphics g;
+    EXPECT_EQ(g.GetPixel(0, 0), CLR_INVALID);  // no DC yet
+    EXPECT_FALSE(g.IsPixelReadable(0, 0, 0));
+    ASSERT_TRUE(g.CreateFromHDC(dc));
+    store.setPixel(2, 1, qRgb(0x11, 0x22, 0x33));
+    EXPECT_EQ(g.GetPixel(2, 1), 0x00332211u);
+    EXPECT_TRUE(g.IsPixelReadable(2, 1, 12345));
+    const struct {
+        int x, y;
+    } outside[] = {{-1, 0}, {0, -1}, {6, 0}, {0, 4}};
+    for (auto p : outside) {
+        EXPECT_EQ(g.GetPixel(p.x, p.y), CLR_INVALID) << p.x << "," << p.y;
+        EXPECT_FALSE(g.IsPixelReadable(p.x, p.y, 0));
+    }
+}
+
+// The blits draw into the recorded DC from a 2 x 2 source.
+class Blits : public GraphicsOnDC {
+protected:
+    void SetUp() override {
+        GraphicsOnDC::SetUp();
+        source.fill(qPremultiply(qRgba(255, 0, 0, 128)));
+        source.setPixel(1, 1, qRgb(0, 0, 255));
+        sourceDC = createImageDC(&source);
+        ASSERT_TRUE(g.CreateFromHDC(dc));
+    }
+    void TearDown() override {
+        g.DeleteGraphics();
+        destroyImageDC(sourceDC);
+        GraphicsOnDC::TearDown();
+    }
+
+    QImage source{2, 2, QImage::Format_ARGB32_Premultiplied};
+    HDC sourceDC = nullptr;
+    Graphics g;
+};
+
+TEST_F(Blits, RasterOperationZeroOrLeftOutCopies) {
+    LastStatus = Ok;
+    ASSERT_TRUE(g.BitBltFrom(sourceDC, 1, 1, 0, 0, 1, 1, 0u));
+    EXPECT_EQ(store.pixel(0, 0), qRgb(0, 0, 255));
+    ASSERT_TRUE(g.BitBltFrom(sourceDC, 1, 1, 1, 0, 1, 1));
+    EXPECT_EQ(store.pixel(1, 0), qRgb(0, 0, 255));
+    ASSERT_TRUE(g.StretchBltFrom(sourceDC, 1, 1, 1, 1, 0, 1, 2, 2));
+    EXPECT_EQ(store.pixel(1, 2), qRgb(0, 0, 255));
+    // A given operation is used as it is.
+    ASSERT_TRUE(g.BitBltFrom(sourceDC, 0, 0, 3, 0, 1, 1, graphics::Optional<DWORD>(WHITENESS)));
+    EXPECT_EQ(store.pixel(3, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(LastStatus, Ok);
+}
+
+TEST_F(Blits, AlphaBlendWithAndWithoutPerPixelAlpha) {
+    // Without the flag the constant 255 puts the source's colour bytes down
+    // as they are; with it the half-transparent red shows the black below.
+    ASSERT_TRUE(g.AlphaBlendFrom(sourceDC, 0, 0, 1, 1, 0, 0, 1, 1));
+    EXPECT_EQ(store.pixel(0, 0), qRgb(128, 0, 0));
+    store.fill(Qt::white);
+    ASSERT_TRUE(g.AlphaBlendFrom(sourceDC, 0, 0, 1, 1, 0, 0, 1, 1, {}, 1));
+    EXPECT_NEAR(qRed(store.pixel(0, 0)), 255, 1);
+    EXPECT_NEAR(qGreen(store.pixel(0, 0)), 127, 1);
+    // A constant alpha of 0 leaves the destination alone.
+    ASSERT_TRUE(g.AlphaBlendFrom(sourceDC, 1, 1, 1, 1, 2, 2, 1, 1, 0, 1));
+    EXPECT_EQ(store.pixel(2, 2), qRgb(255, 255, 255));
+}
+
+TEST_F(Blits, TransparentBltLeavesOutTheKeyWithEitherFunction) {
+    for (int useTransparentBlt : {0, 1}) {
+        store.fill(Qt::black);
+        ASSERT_TRUE(g.TransparentBltFrom(sourceDC, 0, 0, 2, 2, 0, 0, 2, 2, RGB(0, 0, 255), useTransparentBlt));
+        EXPECT_EQ(store.pixel(1, 1), qRgb(0, 0, 0));
+        EXPECT_EQ(store.pixel(0, 0), qRgb(128, 0, 0));
+    }
+}
+
+// Failing blits leave LastStatus at GenericError; a constant alpha out of
+// range is refused before any blit.
+TEST_F(Blits, FailuresAndTheirStatus) {
+    Graphics noDC;
+    const struct {
+        const char* name;
+        std::function<bool()> blit;
+        int status;
+    } cases[] = {
+        {"BitBlt without a destination DC", [&] { return noDC.BitBltFrom(sourceDC, 0, 0, 0, 0, 1, 1); }, 1},
+        {"BitBlt without a source DC", [&] { return g.BitBltFrom(nullptr, 0, 0, 0, 0, 1, 1); }, 1},
+        {"StretchBlt without a source DC", [&] { return g.StretchBltFrom(nullptr, 0, 0, 1, 1, 0, 0, 1, 1); }, 1},
+        {"AlphaBlend from outside the source", [&] { return g.AlphaBlendFrom(sourceDC, 1, 1, 2, 2, 0, 0, 2, 2); }, 1},
+        {"AlphaBlend with alpha 256", [&] { return g.AlphaBlendFrom(sourceDC, 0, 0, 1, 1, 0, 0, 1, 1, 256); }, 2},
+        {"AlphaBlend with alpha -1", [&] { return g.AlphaBlendFrom(sourceDC, 0, 0, 1, 1, 0, 0, 1, 1, -1); }, 2},
+        {"TransparentBlt with a negative width",
+         [&] { return g.TransparentBltFrom(sourceDC, 0, 0, 1, 1, 0, 0, -1, 1); }, 1},
+    };
+    const QImage before = store.copy();
+    for (const auto& c : cases) {
+        LastStatus = Ok;
+        EXPECT_FALSE(c.blit()) << c.name;
+        EXPECT_EQ(LastStatus, c.status) << c.name;
+    }
+    EXPECT_EQ(store, before);
+}
+
+}  // namespace
