@@ -3,6 +3,8 @@
 // device pens, and stroking or filling a path.
 #pragma once
 
+#include "units.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -15,9 +17,6 @@ struct GpBrush;
 
 namespace engine {
 
-// Pixels per one `unit` at `dpi`; UnitDisplay and UnitPixel are one pixel.
-// UnitWorld has no size of its own and answers 1.
-qreal pixelsPerUnit(GpUnit unit, qreal dpi);
 bool isPageUnit(GpUnit unit);
 
 // The graphics at `handle` if it can be drawn on (its image still exists).
