@@ -2,10 +2,6 @@
 
 #include "binding.h"
 
-// The matrix entry points this class needs to read a pen's transform.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateMatrix(GpMatrix** matrix);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteMatrix(GpMatrix* matrix);
-
 namespace graphics {
 
 namespace {

@@ -1,9 +1,6 @@
 #include "api/font.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
-#include <QHash>
-#include <QRawFont>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -17,23 +14,6 @@
 
 namespace engine {
 
-// Weak: the font family implementation replaces this with its full lookup.
-// This one knows installed families by name and the built-in stand-in for
-// Times New Roman, which is enough for fonts made from a LOGFONT.
-__attribute__((weak)) bool resolveFontFamily(const QString& requested, QString& qtFamily) {
-    const QString wanted = requested.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0 &&
-                                   !QFontDatabase::hasFamily(requested)
-                               ? QStringLiteral("Liberation Serif")
-                               : requested;
-    for (const QString& family : QFontDatabase::families()) {
-        if (family.compare(wanted, Qt::CaseInsensitive) == 0) {
-            qtFamily = family;
-            return true;
-        }
-    }
-    return false;
-}
-
 qreal pixelsPerUnit(GpUnit unit, qreal dpi) {
     switch (unit) {
     case UnitPoint: return dpi / 72;
@@ -42,67 +22,6 @@ qreal pixelsPerUnit(GpUnit unit, qreal dpi) {
     case UnitMillimeter: return dpi / 25.4;
     default: return 1;
     }
-}
-
-namespace {
-
-int bigEndian16(const QByteArray& table, int offset, bool isSigned) {
-    const auto hi = static_cast<unsigned char>(table[offset]);
-    const auto lo = static_cast<unsigned char>(table[offset + 1]);
-    const int v = hi << 8 | lo;
-    return isSigned && v >= 0x8000 ? v - 0x10000 : v;
-}
-
-FontDesignMetrics measureFamily(const QString& qtFamily, INT style) {
-    GpFont probe;
-    probe.qtFamily = qtFamily;
-    probe.style = style;
-    const QRawFont raw = QRawFont::fromFont(probe.toQFont(100));
-    FontDesignMetrics m;
-    if (!raw.isValid()) {
-        m.cellAscent = 1638;
-        m.cellDescent = 410;
-        m.lineSpacing = m.cellAscent + m.cellDescent;
-        return m;
-    }
-    m.emHeight = qRound(raw.unitsPerEm());
-    const QByteArray hhea = raw.fontTable("hhea");
-    const QByteArray os2 = raw.fontTable("OS/2");
-    if (hhea.size() >= 10 && os2.size() >= 78) {
-        const int ascender = bigEndian16(hhea, 4, true);
-        const int descender = bigEndian16(hhea, 6, true);
-        const int lineGap = bigEndian16(hhea, 8, true);
-        m.cellAscent = bigEndian16(os2, 74, false);
-        m.cellDescent = bigEndian16(os2, 76, false);
-        // The line gap counts only as far as the Windows cell does not
-        // already cover it.
-        const int cell = m.cellAscent + m.cellDescent;
-        const int extra = lineGap - (cell - (ascender - descender));
-        m.lineSpacing = cell + std::max(0, extra);
-    } else {
-        const qreal scale = m.emHeight / raw.pixelSize();
-        m.cellAscent = qRound(raw.ascent() * scale);
-        m.cellDescent = qRound(raw.descent() * scale);
-        m.lineSpacing = m.cellAscent + m.cellDescent + qRound(raw.leading() * scale);
-    }
-    return m;
-}
-
-}  // namespace
-
-FontDesignMetrics fontDesignMetrics(const QString& qtFamily, INT style) {
-    static std::mutex mutex;
-    static QHash<QString, FontDesignMetrics> cache;
-    const QString key = qtFamily + QLatin1Char('/') + QString::number(style & FontStyleBoldItalic);
-    {
-        std::lock_guard lock(mutex);
-        auto it = cache.constFind(key);
-        if (it != cache.constEnd()) return *it;
-    }
-    const FontDesignMetrics m = measureFamily(qtFamily, style & FontStyleBoldItalic);
-    std::lock_guard lock(mutex);
-    cache.insert(key, m);
-    return m;
 }
 
 }  // namespace engine
@@ -128,6 +47,18 @@ namespace {
 // Every device context of this platform, and the screen, has 96 dpi.
 constexpr qreal kDeviceDpi = 96;
 constexpr REAL kDefaultLogfontHeight = 11;  // the default GUI font's em, in pixels
+
+// The family's design metrics; a face that cannot be loaded gets the usual
+// proportions of a Latin font (ascent 0.8 em, descent 0.2 em).
+engine::FontDesignMetrics metricsOf(const GpFont& f) {
+    engine::FontDesignMetrics m;
+    if (engine::fontDesignMetrics(f.qtFamily, f.style, m) && m.emHeight > 0) return m;
+    m.emHeight = 2048;
+    m.cellAscent = 1638;
+    m.cellDescent = 410;
+    m.lineSpacing = m.cellAscent + m.cellDescent;
+    return m;
+}
 
 bool validFontUnit(INT unit) {
     return unit >= UnitWorld && unit <= UnitMillimeter && unit != UnitDisplay;
@@ -162,7 +93,7 @@ GpStatus fontFromLogfont(const LOGFONTA& lf, const QString& face, GpFont** font)
         f->emSize = -static_cast<REAL>(lf.lfHeight);
     } else if (lf.lfHeight > 0) {
         // A cell height: scale the em so that ascent plus descent fill it.
-        const auto m = engine::fontDesignMetrics(f->qtFamily, f->style);
+        const auto m = metricsOf(*f);
         const int cell = std::max(1, m.cellAscent + m.cellDescent);
         f->emSize = static_cast<REAL>(lf.lfHeight) * m.emHeight / cell;
     } else {
@@ -194,7 +125,7 @@ void fillLogfont(const GpFont& f, const GpGraphics* g, LOGFONTA& lf) {
 }
 
 REAL lineSpacing(const GpFont& f, qreal dpi) {
-    const auto m = engine::fontDesignMetrics(f.qtFamily, f.style);
+    const auto m = metricsOf(f);
     return static_cast<REAL>(m.lineSpacing * (f.emSize / m.emHeight) * engine::pixelsPerUnit(f.unit, dpi));
 }
 

@@ -25,17 +25,6 @@ struct GpFont : engine::Object {
 
 namespace engine {
 
-// A family's vertical metrics in design units, as GDI+ reports them: the em
-// square, the cell ascent and descent (the Windows ascent and descent of the
-// font), and the line spacing (the cell plus any line gap the font asks for).
-struct FontDesignMetrics {
-    int emHeight = 2048;
-    int cellAscent = 0;
-    int cellDescent = 0;
-    int lineSpacing = 0;
-};
-FontDesignMetrics fontDesignMetrics(const QString& qtFamily, INT style);
-
 // Pixels per unit of `unit` at `dpi`. World, display and pixel units count
 // as pixels: the graphics state scales world units on its own.
 qreal pixelsPerUnit(GpUnit unit, qreal dpi);
