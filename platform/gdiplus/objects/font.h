@@ -23,4 +23,3 @@ struct GpFont : engine::Object {
     // paint device's resolution: pass that device's logicalDpiY().
     QFont toQFont(qreal pixelSize, qreal deviceDpi = 96) const;
 };
-
