@@ -247,7 +247,7 @@ GpStatus WINGDIPAPI GdipGetPropertyCount(GpImage* image, UINT* count) {
 
 GpStatus WINGDIPAPI GdipGetPropertyIdList(GpImage* image, UINT count, PROPID* list) {
     auto* i = lookup<GpImage>(image);
-    GP_CHECK_ARG(i && list && count == i->properties.size());
+    GP_CHECK_ARG(i && (list || count == 0) && count == i->properties.size());
     for (std::size_t n = 0; n < i->properties.size(); ++n) list[n] = i->properties[n].id;
     return Ok;
 }

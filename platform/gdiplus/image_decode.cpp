@@ -121,19 +121,22 @@ GpStatus decode(const QByteArray& bytes, GpBitmap** bitmap) {
     const bool manyFrames = kind->rawFormat == ImageFormatGIF || kind->rawFormat == ImageFormatTIFF;
     std::vector<QImage> frames;
     std::vector<std::int32_t> delays;  // hundredths of a second
-    for (;;) {
+    const int count = manyFrames ? reader.imageCount() : 1;
+    for (int i = 0; count <= 0 || i < count; ++i) {
+        if (i > 0 && kind->rawFormat == ImageFormatTIFF && !reader.jumpToImage(i)) break;
         QImage frame = reader.read();
         if (frame.isNull()) break;
         frames.push_back(frame);
         delays.push_back(static_cast<std::int32_t>(std::max(0, reader.nextImageDelay()) / 10));
-        if (!manyFrames || !reader.canRead() || frames.size() >= 10000) break;
-        if (kind->rawFormat == ImageFormatTIFF && !reader.jumpToNextImage()) break;
+        if (!manyFrames || frames.size() >= 10000) break;
     }
     GP_CHECK_ARG(!frames.empty());
 
     auto b = std::make_unique<GpBitmap>();
     const QImage& first = frames.front();
-    b->format = formatFor(first, *kind, statedDepth(bytes, *kind));
+    // Every GIF frame is 8-bit indexed, whatever the reader made of it.
+    b->format = kind->rawFormat == ImageFormatGIF ? PixelFormat8bppIndexed
+                                                  : formatFor(first, *kind, statedDepth(bytes, *kind));
     b->rawFormat = kind->rawFormat;
     b->frameDimension = kind->rawFormat == ImageFormatGIF ? FrameDimensionTime : FrameDimensionPage;
     b->flags = ImageFlagsHasRealPixelSize | ImageFlagsReadOnly |

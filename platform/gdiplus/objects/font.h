@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "object.h"
+#include "units.h"
 
 struct GpFont : engine::Object {
     static bool accepts(engine::ObjectKind k) { return k == engine::ObjectKind::Font; }
@@ -23,10 +24,3 @@ struct GpFont : engine::Object {
     QFont toQFont(qreal pixelSize, qreal deviceDpi = 96) const;
 };
 
-namespace engine {
-
-// Pixels per unit of `unit` at `dpi`. World, display and pixel units count
-// as pixels: the graphics state scales world units on its own.
-qreal pixelsPerUnit(GpUnit unit, qreal dpi);
-
-}  // namespace engine
