@@ -203,32 +203,32 @@ bool Pen::RotatePenTransform(float angle, Optional<int> order) {
     return Record(GDIP(GdipRotatePenTransform)(pen, angle, order.value));
 }
 
-bool Pen::RotatePenTransformAt(float angle, const PointF& point, Optional<int> order) {
+bool Pen::RotatePenTransformAt(float angle, const FloatPoint& point, Optional<int> order) {
     // Prepended steps run in reverse of their call order, appended ones in
     // call order: either way the point moves to the origin first.
     if (order.value == MatrixOrderPrepend) {
-        TranslatePenTransform(point.X, point.Y, 0);
+        TranslatePenTransform(point.x, point.y, 0);
         RotatePenTransform(angle, 0);
-        return TranslatePenTransform(-point.X, -point.Y, 0);
+        return TranslatePenTransform(-point.x, -point.y, 0);
     }
-    TranslatePenTransform(-point.X, -point.Y, order.value);
+    TranslatePenTransform(-point.x, -point.y, order.value);
     RotatePenTransform(angle, order.value);
-    return TranslatePenTransform(point.X, point.Y, order.value);
+    return TranslatePenTransform(point.x, point.y, order.value);
 }
 
 bool Pen::ScalePenTransform(float sx, float sy, Optional<int> order) {
     return Record(GDIP(GdipScalePenTransform)(pen, sx, sy, order.value));
 }
 
-bool Pen::ScalePenTransformAt(float sx, float sy, const PointF& point, Optional<int> order) {
+bool Pen::ScalePenTransformAt(float sx, float sy, const FloatPoint& point, Optional<int> order) {
     if (order.value == MatrixOrderPrepend) {
-        TranslatePenTransform(point.X, point.Y, 0);
+        TranslatePenTransform(point.x, point.y, 0);
         ScalePenTransform(sx, sy, 0);
-        return TranslatePenTransform(-point.X, -point.Y, 0);
+        return TranslatePenTransform(-point.x, -point.y, 0);
     }
-    TranslatePenTransform(-point.X, -point.Y, order.value);
+    TranslatePenTransform(-point.x, -point.y, order.value);
     ScalePenTransform(sx, sy, order.value);
-    return TranslatePenTransform(point.X, point.Y, order.value);
+    return TranslatePenTransform(point.x, point.y, order.value);
 }
 
 bool Pen::TranslatePenTransform(float dx, float dy, Optional<int> order) {

@@ -12,6 +12,24 @@
 #include "status.h"
 #include "win32/code_page.h"
 
+namespace engine {
+
+namespace {
+
+// The family's design metrics; a face that cannot be read counts as a
+// Times-like one, so sizes derived from them stay finite.
+FontDesignMetrics designMetrics(const QString& qtFamily, INT style) {
+    FontDesignMetrics m;
+    if (!fontDesignMetrics(qtFamily, style & FontStyleBoldItalic, m) || m.emHeight <= 0) {
+        m = FontDesignMetrics{2048, 1825, 443, 2355};
+    }
+    return m;
+}
+
+}  // namespace
+
+}  // namespace engine
+
 QFont GpFont::toQFont(qreal pixelSize, qreal deviceDpi) const {
     QFont f(qtFamily);
     const qreal whole = std::round(pixelSize);
@@ -34,24 +52,24 @@ namespace {
 constexpr qreal kDeviceDpi = 96;
 constexpr REAL kDefaultLogfontHeight = 11;  // the default GUI font's em, in pixels
 
-// The family's design metrics; a face that cannot be loaded gets the usual
-// proportions of a Latin font (ascent 0.8 em, descent 0.2 em).
-engine::FontDesignMetrics metricsOf(const GpFont& f) {
-    engine::FontDesignMetrics m;
-    if (engine::fontDesignMetrics(f.qtFamily, f.style, m) && m.emHeight > 0) return m;
-    m.emHeight = 2048;
-    m.cellAscent = 1638;
-    m.cellDescent = 410;
-    m.lineSpacing = m.cellAscent + m.cellDescent;
-    return m;
-}
-
 bool validFontUnit(INT unit) {
     return unit >= UnitWorld && unit <= UnitMillimeter && unit != UnitDisplay;
 }
 
 qreal graphicsDpi(const GpGraphics* g) {
-    return g && g->device ? g->device->logicalDpiY() : kDeviceDpi;
+    return g ? g->dpiY : kDeviceDpi;
+}
+
+// Device pixels per unit of the graphics' page (page scale included); a
+// null graphics counts in pixels.
+qreal pixelsPerPageUnit(const GpGraphics* g) {
+    return g ? engine::pixelsPerUnit(g->state.pageUnit, g->dpiY) * g->state.pageScale : 1;
+}
+
+// Device pixels per unit of the font: a world-unit font is sized in the
+// graphics' page units.
+qreal pixelsPerFontUnit(const GpFont& f, const GpGraphics* g) {
+    return f.unit == UnitWorld ? pixelsPerPageUnit(g) : engine::pixelsPerUnit(f.unit, graphicsDpi(g));
 }
 
 // The installed family that draws `face`: the face itself (or its stand-in),
@@ -79,7 +97,7 @@ GpStatus fontFromLogfont(const LOGFONTA& lf, const QString& face, GpFont** font)
         f->emSize = -static_cast<REAL>(lf.lfHeight);
     } else if (lf.lfHeight > 0) {
         // A cell height: scale the em so that ascent plus descent fill it.
-        const auto m = metricsOf(*f);
+        const auto m = engine::designMetrics(f->qtFamily, f->style);
         const int cell = std::max(1, m.cellAscent + m.cellDescent);
         f->emSize = static_cast<REAL>(lf.lfHeight) * m.emHeight / cell;
     } else {
@@ -101,7 +119,7 @@ QString faceOf(const WCHAR* face) {
 
 void fillLogfont(const GpFont& f, const GpGraphics* g, LOGFONTA& lf) {
     std::memset(&lf, 0, sizeof lf);
-    const qreal pixels = f.emSize * engine::pixelsPerUnit(f.unit, graphicsDpi(g));
+    const qreal pixels = f.emSize * pixelsPerFontUnit(f, g);
     lf.lfHeight = -static_cast<LONG>(std::lround(pixels));
     lf.lfWeight = f.style & FontStyleBold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = f.style & FontStyleItalic ? 1 : 0;
@@ -110,9 +128,10 @@ void fillLogfont(const GpFont& f, const GpGraphics* g, LOGFONTA& lf) {
     lf.lfCharSet = DEFAULT_CHARSET;
 }
 
-REAL lineSpacing(const GpFont& f, qreal dpi) {
-    const auto m = metricsOf(f);
-    return static_cast<REAL>(m.lineSpacing * (f.emSize / m.emHeight) * engine::pixelsPerUnit(f.unit, dpi));
+// The line spacing in units of the font's own size.
+qreal lineSpacingInFontUnits(const GpFont& f) {
+    const auto m = engine::designMetrics(f.qtFamily, f.style);
+    return m.lineSpacing * (static_cast<qreal>(f.emSize) / m.emHeight);
 }
 
 }  // namespace
@@ -207,14 +226,19 @@ GpStatus WINGDIPAPI GdipGetFontHeight(GDIPCONST GpFont* font, GDIPCONST GpGraphi
     const GpFont* f = engine::lookup<GpFont>(font);
     const GpGraphics* g = engine::lookup<GpGraphics>(graphics);
     GP_CHECK_ARG(f && height && (!graphics || g));
-    *height = lineSpacing(*f, graphicsDpi(g));
+    // In the graphics' page units: through device pixels, unless the font
+    // is sized in those units already.
+    const qreal spacing = lineSpacingInFontUnits(*f);
+    const qreal page = pixelsPerPageUnit(g);
+    *height = static_cast<REAL>(f->unit == UnitWorld || page <= 0 ? spacing
+                                                                  : spacing * pixelsPerFontUnit(*f, g) / page);
     return Ok;
 }
 
 GpStatus WINGDIPAPI GdipGetFontHeightGivenDPI(GDIPCONST GpFont* font, REAL dpi, REAL* height) {
     const GpFont* f = engine::lookup<GpFont>(font);
     GP_CHECK_ARG(f && height && std::isfinite(dpi) && dpi >= 0);
-    *height = lineSpacing(*f, dpi);
+    *height = static_cast<REAL>(lineSpacingInFontUnits(*f) * engine::pixelsPerUnit(f->unit, dpi));
     return Ok;
 }
 

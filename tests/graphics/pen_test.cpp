@@ -123,7 +123,7 @@ TEST_F(GraphicsPen, ArrayGettersReplaceTheCallersArray) {
 }
 
 TEST_F(GraphicsPen, TransformAboutAPointKeepsThatPointInPlace) {
-    const PointF centre{10, 5};
+    const FloatPoint centre{10, 5};
     struct Case {
         const char* what;
         bool rotate;
@@ -144,9 +144,9 @@ TEST_F(GraphicsPen, TransformAboutAPointKeepsThatPointInPlace) {
         EXPECT_EQ(callCount("GdipTranslatePenTransform"), 2u) << c.what;
 
         QTransform about;
-        about.translate(centre.X, centre.Y);
+        about.translate(centre.x, centre.y);
         c.rotate ? about.rotate(90) : about.scale(2, 3);
-        about.translate(-centre.X, -centre.Y);
+        about.translate(-centre.x, -centre.y);
         const QTransform expected = c.order.value == MatrixOrderAppend ? before * about : about * before;
         const QTransform got = TransformOf(pen);
         for (QPointF p : {QPointF(0, 0), QPointF(1, 0), QPointF(0, 1)}) {

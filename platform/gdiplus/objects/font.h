@@ -23,3 +23,4 @@ struct GpFont : engine::Object {
     // paint device's resolution: pass that device's logicalDpiY().
     QFont toQFont(qreal pixelSize, qreal deviceDpi = 96) const;
 };
+
