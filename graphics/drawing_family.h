@@ -18,20 +18,14 @@
 
 #include "conversions.h"
 #include "float_rect.h"
+#include "int_rect.h"
 #include "gdiplus_flat.h"
 #include "optional.h"
 #include "wrapper_object.h"
 
 namespace graphics {
 
-// Records taken and returned by value, laid out like GDI+'s Rect, PointF
-// and Point.
-struct IntRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
+// Point records taken by value, laid out like GDI+'s PointF and Point.
 struct FloatPoint {
     float x = 0;
     float y = 0;
