@@ -18,22 +18,12 @@
 
 #include "conversions.h"
 #include "float_rect.h"
-#include "int_rect.h"
+#include "records.h"
 #include "gdiplus_flat.h"
 #include "optional.h"
 #include "wrapper_object.h"
 
 namespace graphics {
-
-// Point records taken by value, laid out like GDI+'s PointF and Point.
-struct FloatPoint {
-    float x = 0;
-    float y = 0;
-};
-struct IntPoint {
-    int x = 0;
-    int y = 0;
-};
 
 class DrawingFamily {
 public:

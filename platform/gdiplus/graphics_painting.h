@@ -3,6 +3,8 @@
 // device pens, and stroking or filling a path.
 #pragma once
 
+#include "units.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
