@@ -5,12 +5,6 @@
 #include "binding.h"
 #include "win32/code_page.h"
 
-// The regions that GetClip and MeasureCharacterRanges hand over.
-extern "C" {
-GpStatus WINGDIPAPI GdipCreateRegion(GpRegion** region);
-GpStatus WINGDIPAPI GdipDeleteRegion(GpRegion* region);
-}
-
 namespace graphics {
 
 namespace {
