@@ -9,6 +9,7 @@
 
 #include "conversions.h"
 #include "float_rect.h"
+#include "int_rect.h"
 #include "gdiplus_flat.h"
 #include "optional.h"
 #include "wrapper_object.h"
@@ -19,10 +20,6 @@ class Bitmap;
 
 struct SizeRecord {
     float width = 0, height = 0;
-};
-
-struct IntRect {
-    int x = 0, y = 0, width = 0, height = 0;
 };
 
 // One property of an image: identifier, length of the value in bytes, type
@@ -59,9 +56,7 @@ public:
     virtual int GetImageType();
     virtual unsigned GetImageWidth();
     virtual unsigned GetImageHeight();
-    // Resolution of the drawing context (not of the image).
-    virtual float GetDpiX();
-    virtual float GetDpiY();
+    // (GetDpiX and GetDpiY read the drawing context: the drawing family's.)
     virtual unsigned GetImageFlags();
     virtual int GetImagePixelFormat();
     // A width x height thumbnail handed to `target`.
@@ -85,9 +80,6 @@ public:
     virtual bool IsValid() const { return image != nullptr; }
 
 protected:
-    // The drawing context that GetDpiX/GetDpiY read; Bitmap supplies it.
-    virtual GpGraphics* ImageDrawingContext() const { return nullptr; }
-
     GpImage* image = nullptr;
 };
 
