@@ -9,7 +9,7 @@
 
 #include "conversions.h"
 #include "float_rect.h"
-#include "int_rect.h"
+#include "records.h"
 #include "gdiplus_flat.h"
 #include "optional.h"
 #include "wrapper_object.h"

@@ -101,7 +101,8 @@ public:
                         0);
         auto* block = reinterpret_cast<EncoderParameters*>(storage_.data());
         block->Count = static_cast<UINT>(entries_.size());
-        std::memcpy(block->Parameter, entries_.data(), entries_.size() * sizeof(EncoderParameter));
+        if (!entries_.empty())
+            std::memcpy(block->Parameter, entries_.data(), entries_.size() * sizeof(EncoderParameter));
         return block;
     }
 

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
 #include <string>
@@ -15,6 +17,14 @@ using namespace codec_test;
 namespace {
 
 std::u16string wide(const QString& s) { return s.toStdU16String(); }
+
+// The documented file format GUIDs.
+constexpr GUID formatGuid(std::uint32_t first) {
+    return {first, 0x0728, 0x11d3, {0x9d, 0x7b, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+}
+constexpr GUID kFormatBmp = formatGuid(0xb96b3cab), kFormatJpeg = formatGuid(0xb96b3cae),
+               kFormatPng = formatGuid(0xb96b3caf), kFormatGif = formatGuid(0xb96b3cb0),
+               kFormatTiff = formatGuid(0xb96b3cb1), kFormatIcon = formatGuid(0xb96b3cb5);
 
 QString text(const WCHAR* s) { return s ? QString::fromUtf16(s) : QString(); }
 
@@ -36,12 +46,12 @@ struct ListedCodec {
 };
 
 const std::vector<ListedCodec> kExpectedEncoders = {
-    {CodecClsidBMP, ImageFormatBMP, "Built-in BMP Codec", "*.BMP;*.DIB;*.RLE", "BMP", "image/bmp", {'B', 'M'}},
-    {CodecClsidJPEG, ImageFormatJPEG, "Built-in JPEG Codec", "*.JPG;*.JPEG;*.JPE;*.JFIF", "JPEG", "image/jpeg",
+    {CodecClsidBMP, kFormatBmp, "Built-in BMP Codec", "*.BMP;*.DIB;*.RLE", "BMP", "image/bmp", {'B', 'M'}},
+    {CodecClsidJPEG, kFormatJpeg, "Built-in JPEG Codec", "*.JPG;*.JPEG;*.JPE;*.JFIF", "JPEG", "image/jpeg",
      {0xFF, 0xD8}},
-    {CodecClsidGIF, ImageFormatGIF, "Built-in GIF Codec", "*.GIF", "GIF", "image/gif", {'G', 'I', 'F', '8', '9', 'a'}},
-    {CodecClsidTIFF, ImageFormatTIFF, "Built-in TIFF Codec", "*.TIF;*.TIFF", "TIFF", "image/tiff", {'I', 'I'}},
-    {CodecClsidPNG, ImageFormatPNG, "Built-in PNG Codec", "*.PNG", "PNG", "image/png",
+    {CodecClsidGIF, kFormatGif, "Built-in GIF Codec", "*.GIF", "GIF", "image/gif", {'G', 'I', 'F', '8', '9', 'a'}},
+    {CodecClsidTIFF, kFormatTiff, "Built-in TIFF Codec", "*.TIF;*.TIFF", "TIFF", "image/tiff", {'I', 'I'}},
+    {CodecClsidPNG, kFormatPng, "Built-in PNG Codec", "*.PNG", "PNG", "image/png",
      {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}},
 };
 
@@ -90,8 +100,8 @@ TEST_F(CodecTest, DecodersAddTheIconDecoder) {
     std::vector<std::uint64_t> storage((size + 7) / 8);
     auto* list = reinterpret_cast<ImageCodecInfo*>(storage.data());
     ASSERT_EQ(GdipGetImageDecoders(count, size, list), Ok);
-    EXPECT_TRUE(list[4].FormatID == ImageFormatPNG);
-    EXPECT_TRUE(list[5].FormatID == ImageFormatIcon);
+    EXPECT_TRUE(list[4].FormatID == kFormatPng);
+    EXPECT_TRUE(list[5].FormatID == kFormatIcon);
     EXPECT_EQ(text(list[5].MimeType), "image/x-icon");
     EXPECT_EQ(list[5].Flags & ImageCodecFlagsEncoder, 0u);
 }
@@ -279,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(
                           EncoderParameterValueTypeLong, 1},
         RefusedParameters{"FlushOnAFirstSave", CodecClsidTIFF, EncoderSaveFlag, EncoderValueFlush,
                           EncoderParameterValueTypeLong, 1},
-        RefusedParameters{"UnknownCategory", CodecClsidJPEG, FrameDimensionPage, 1, EncoderParameterValueTypeLong,
+        RefusedParameters{"UnknownCategory", CodecClsidJPEG, CodecClsidPNG, 1, EncoderParameterValueTypeLong,
                           1}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -333,7 +343,7 @@ TEST_F(CodecTest, JpegParameterListOffersTransformationAndQuality) {
     const auto* end = reinterpret_cast<const BYTE*>(storage.data()) + size;
     EXPECT_LE(reinterpret_cast<const BYTE*>(static_cast<const LONG*>(quality.Value) + 2), end);
 
-    EXPECT_EQ(GdipGetEncoderParameterListSize(bitmap.get(), &ImageFormatPNG, &size), UnknownImageFormat);
+    EXPECT_EQ(GdipGetEncoderParameterListSize(bitmap.get(), &kFormatPng, &size), UnknownImageFormat);
 }
 
 // --- files --------------------------------------------------------------
@@ -400,7 +410,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailedSave{"MissingFolder", "no/such/folder/a.png", CodecClsidPNG, Win32Error},
                       FailedSave{"TargetIsAFolder", "sub", CodecClsidPNG, AccessDenied},
                       FailedSave{"EncoderNotInstalled", "keep.png", CLSID{}, UnknownImageFormat},
-                      FailedSave{"FormatGuidIsNoEncoder", "keep.png", ImageFormatPNG, UnknownImageFormat}),
+                      FailedSave{"FormatGuidIsNoEncoder", "keep.png", kFormatPng, UnknownImageFormat}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveFileTest, AWriteThatFailsMidwayKeepsTheOldFile) {
@@ -515,3 +525,47 @@ TEST_F(CodecTest, AddingWithoutAMultiFrameSaveIsTheWrongState) {
 }
 
 }  // namespace
+
+// --- an independent reader ---------------------------------------------
+
+struct IdentifyCase {
+    const char* name;
+    CLSID encoder;
+    std::vector<std::pair<GUID, LONG>> params;
+    const char* expected;  // identify's "%m %wx%h %z %A;": format, size, bits per channel, alpha
+};
+
+void PrintTo(const IdentifyCase& c, std::ostream* os) { *os << c.name; }
+
+class IdentifyTest : public SaveFileTest, public ::testing::WithParamInterface<IdentifyCase> {};
+
+TEST_P(IdentifyTest, ImageMagickReadsTheFile) {
+    const QString identify = QStandardPaths::findExecutable("identify");
+    if (identify.isEmpty()) GTEST_SKIP() << "ImageMagick's identify is not installed";
+    const IdentifyCase& c = GetParam();
+    auto bitmap = makeBitmap(diagramPicture(60, 24));
+    ParameterBlock block;
+    for (auto& [guid, value] : c.params) block.add(guid, value);
+    const auto name = wide(path("picture"));
+    ASSERT_EQ(GdipSaveImageToFile(bitmap.get(), name.c_str(), &c.encoder, c.params.empty() ? nullptr : block.get()),
+              Ok);
+    QProcess run;
+    run.start(identify, {"-format", "%m %wx%h %z %A;", path("picture")});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromLatin1(run.readAllStandardOutput()).trimmed().toStdString(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, IdentifyTest,
+    ::testing::Values(IdentifyCase{"Png", CodecClsidPNG, {}, "PNG 60x24 8 True;"},
+                      IdentifyCase{"Bmp", CodecClsidBMP, {}, "BMP3 60x24 8 True;"},
+                      IdentifyCase{"Bmp8Bits", CodecClsidBMP, {{EncoderColorDepth, 8}}, "BMP3 60x24 8 False;"},
+                      IdentifyCase{"Jpeg", CodecClsidJPEG, {}, "JPEG 60x24 8 False;"},
+                      IdentifyCase{"Gif", CodecClsidGIF, {}, "GIF 60x24 8 True;"},
+                      IdentifyCase{"TiffLzw", CodecClsidTIFF, {}, "TIFF 60x24 8 True;"},
+                      IdentifyCase{"TiffPackBits1Bit",
+                                   CodecClsidTIFF,
+                                   {{EncoderCompression, EncoderValueCompressionRle}, {EncoderColorDepth, 1}},
+                                   "TIFF 60x24 1 False;"}),
+    [](const auto& info) { return std::string(info.param.name); });

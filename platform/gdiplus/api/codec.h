@@ -90,6 +90,9 @@ constexpr EncoderValue EncoderValueFrameDimensionPage = 23;
 constexpr EncoderValue EncoderValueColorTypeGray = 24;
 constexpr EncoderValue EncoderValueColorTypeRGB = 25;
 
+// The image file format GUIDs (ImageFormatBMP, ...) and the frame
+// dimensions are declared with the images, in api/image.h.
+
 // Class identifiers of the built-in codecs.
 inline constexpr CLSID CodecClsidBMP = {0x557cf400, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 inline constexpr CLSID CodecClsidJPEG = {0x557cf401, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};

@@ -1,11 +1,23 @@
 #include "codec/codec_table.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "status.h"
 
 namespace engine::codec {
 namespace {
+
+// The file formats' GUIDs, as ImageCodecInfo::FormatID gives them.
+constexpr GUID formatGuid(std::uint32_t first) {
+    return {first, 0x0728, 0x11d3, {0x9d, 0x7b, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+}
+constexpr GUID kFormatBmp = formatGuid(0xb96b3cab);
+constexpr GUID kFormatJpeg = formatGuid(0xb96b3cae);
+constexpr GUID kFormatPng = formatGuid(0xb96b3caf);
+constexpr GUID kFormatGif = formatGuid(0xb96b3cb0);
+constexpr GUID kFormatTiff = formatGuid(0xb96b3cb1);
+constexpr GUID kFormatIcon = formatGuid(0xb96b3cb5);
 
 constexpr DWORD kBuiltinBitmap =
     ImageCodecFlagsEncoder | ImageCodecFlagsDecoder | ImageCodecFlagsSupportBitmap | ImageCodecFlagsBuiltin;
@@ -21,17 +33,17 @@ constexpr BYTE kPngSig[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 constexpr BYTE kIcoSig[] = {0x00, 0x00, 0x01, 0x00};
 constexpr BYTE kFullMask[12] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
 
-constexpr Codec kBmp{Format::BMP, CodecClsidBMP, ImageFormatBMP, u"Built-in BMP Codec", u"BMP",
+constexpr Codec kBmp{Format::BMP, CodecClsidBMP, kFormatBmp, u"Built-in BMP Codec", u"BMP",
                      u"*.BMP;*.DIB;*.RLE", u"image/bmp", kBuiltinBitmap, 1, 2, kBmpSig, kFullMask};
-constexpr Codec kJpeg{Format::JPEG, CodecClsidJPEG, ImageFormatJPEG, u"Built-in JPEG Codec", u"JPEG",
+constexpr Codec kJpeg{Format::JPEG, CodecClsidJPEG, kFormatJpeg, u"Built-in JPEG Codec", u"JPEG",
                       u"*.JPG;*.JPEG;*.JPE;*.JFIF", u"image/jpeg", kBuiltinBitmap, 1, 2, kJpegSig, kFullMask};
-constexpr Codec kGif{Format::GIF, CodecClsidGIF, ImageFormatGIF, u"Built-in GIF Codec", u"GIF",
+constexpr Codec kGif{Format::GIF, CodecClsidGIF, kFormatGif, u"Built-in GIF Codec", u"GIF",
                      u"*.GIF", u"image/gif", kBuiltinBitmap, 2, 6, kGifSig, kFullMask};
-constexpr Codec kTiff{Format::TIFF, CodecClsidTIFF, ImageFormatTIFF, u"Built-in TIFF Codec", u"TIFF",
+constexpr Codec kTiff{Format::TIFF, CodecClsidTIFF, kFormatTiff, u"Built-in TIFF Codec", u"TIFF",
                       u"*.TIF;*.TIFF", u"image/tiff", kBuiltinBitmap, 2, 2, kTiffSig, kFullMask};
-constexpr Codec kPng{Format::PNG, CodecClsidPNG, ImageFormatPNG, u"Built-in PNG Codec", u"PNG",
+constexpr Codec kPng{Format::PNG, CodecClsidPNG, kFormatPng, u"Built-in PNG Codec", u"PNG",
                      u"*.PNG", u"image/png", kBuiltinBitmap, 1, 8, kPngSig, kFullMask};
-constexpr Codec kIco{Format::ICO, CodecClsidICO, ImageFormatIcon, u"Built-in ICO Codec", u"ICO",
+constexpr Codec kIco{Format::ICO, CodecClsidICO, kFormatIcon, u"Built-in ICO Codec", u"ICO",
                      u"*.ICO", u"image/x-icon", kBuiltinDecoderOnly, 1, 4, kIcoSig, kFullMask};
 
 constexpr Codec kEncoders[] = {kBmp, kJpeg, kGif, kTiff, kPng};

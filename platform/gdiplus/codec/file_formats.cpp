@@ -37,17 +37,21 @@ QByteArray packRow(const QImage& pixels, int y, int depth, bool bgr) {
         return row;
     }
     auto* src = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-    row.reserve(w * 4);
-    for (int x = 0; x < w; ++x) {
+    const int bytesPerPixel = depth / 8;
+    row.resize(static_cast<qsizetype>(w) * bytesPerPixel);
+    auto* dst = reinterpret_cast<uchar*>(row.data());
+    for (int x = 0; x < w; ++x, dst += bytesPerPixel) {
         const QRgb c = src[x];
         if (depth == 16) {
-            put16(row, (qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | qBlue(c) >> 3);
+            const unsigned v = (qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | qBlue(c) >> 3;
+            dst[0] = static_cast<uchar>(v & 0xFF);
+            dst[1] = static_cast<uchar>(v >> 8);
             continue;
         }
-        put8(row, bgr ? qBlue(c) : qRed(c));
-        put8(row, qGreen(c));
-        put8(row, bgr ? qRed(c) : qBlue(c));
-        if (depth == 32) put8(row, qAlpha(c));
+        dst[0] = static_cast<uchar>(bgr ? qBlue(c) : qRed(c));
+        dst[1] = static_cast<uchar>(qGreen(c));
+        dst[2] = static_cast<uchar>(bgr ? qRed(c) : qBlue(c));
+        if (depth == 32) dst[3] = static_cast<uchar>(qAlpha(c));
     }
     return row;
 }

@@ -1,9 +1,11 @@
 // A region: an area of the plane, exact in floating point. An infinite
-// region covers the whole plane; everything else is held as a Qt path
-// (whose boolean operations keep float precision).
+// region covers the whole plane; everything else is held as a Qt path with
+// its own fill rule (Qt's boolean operations keep float precision, so a
+// region made of rectangles stays exactly those rectangles).
 #pragma once
 
 #include <QPainterPath>
+#include <QRectF>
 
 #include "object.h"
 
@@ -12,8 +14,18 @@ struct GpRegion : engine::Object {
     GpRegion() : Object(engine::ObjectKind::Region) {}
 
     bool infinite = true;  // a new region is infinite
-    QPainterPath path;     // the area when not infinite (winding fill)
+    QPainterPath path;     // the area when not infinite
 
-    // The area as a path; an infinite region as a very large rectangle.
+    // The area as a path; an infinite region as engine::infiniteRegionRect().
     QPainterPath toQt() const;
 };
+
+namespace engine {
+
+// The rectangle that an infinite region reports as its bounds and stands
+// for where an area must be finite.
+inline QRectF infiniteRegionRect() {
+    return QRectF(-4194304.0, -4194304.0, 8388608.0, 8388608.0);
+}
+
+}  // namespace engine
