@@ -48,8 +48,7 @@ public:
     // Disposes the image, closes the memory stream, deletes the drawing
     // context (even when there is none); false with no call when empty.
     virtual bool DisposeBitmap();
-    // Fills the whole image through the drawing context.
-    virtual bool GraphicsClear(Optional<std::uint32_t> color = {});
+    // (GraphicsClear fills the image through the drawing context: the drawing family's.)
     virtual bool CreateBitmapFromFile(const std::string& fileName, bool useIcm);
     // The file name as zero-terminated UTF-16 bytes.
     virtual bool CreateBitmapFromFileWide(const ByteArray& fileName, bool useIcm);
@@ -91,7 +90,6 @@ public:
 
 protected:
     GpGraphics* DrawingContext() const override { return drawingContext; }
-    GpGraphics* ImageDrawingContext() const override { return drawingContext; }
 
 private:
     friend class Image;
