@@ -109,6 +109,61 @@ TEST_F(GraphicsOnDC, GetPixelReadsTheRecordedDC) {
     }
 }
 
+// A registered window whose paint target is the test's store.
+class GraphicsOnWindow : public GraphicsOnDC {
+protected:
+    void SetUp() override {
+        GraphicsOnDC::SetUp();
+        window = registerWindow(&store, [](void* n) { ++*static_cast<int*>(n); }, &released);
+    }
+    void TearDown() override {
+        unregisterWindow(window);
+        GraphicsOnDC::TearDown();
+    }
+
+    HWND window = nullptr;
+    int released = 0;
+};
+
+TEST_F(GraphicsOnWindow, CreateFromHWNDPicksTheICMFormByTheFlagsValue) {
+    const struct {
+        graphics::Optional<int> flag;
+        const char* expected;
+    } cases[] = {{{}, "GdipCreateFromHWND"}, {0, "GdipCreateFromHWND"}, {1, "GdipCreateFromHWNDICM"}};
+    for (const auto& c : cases) {
+        graphics::resetCallCounts();
+        Graphics g;
+        EXPECT_TRUE(g.CreateFromHWND(window, c.flag)) << c.expected;
+        EXPECT_TRUE(g.IsValid());
+        EXPECT_EQ(callCount(c.expected), 1u);
+        EXPECT_EQ(g.GetDeviceContext(), nullptr);  // no DC involved
+    }
+    Graphics g;
+    EXPECT_FALSE(g.CreateFromHWND(nullptr));
+    EXPECT_EQ(LastStatus, InvalidParameter);
+}
+
+TEST_F(GraphicsOnWindow, CreateFromWindowDCGivesTheDCBackWithTheGraphicsObject) {
+    Graphics g;
+    ASSERT_TRUE(g.CreateFromWindowDC(window));
+    HDC windowDC = g.GetDeviceContext();
+    EXPECT_EQ(WindowFromDC(windowDC), window);
+    EXPECT_EQ(g.GetPixel(0, 0), 0u);  // the store is black
+    EXPECT_EQ(released, 0);
+    ASSERT_TRUE(g.DeleteGraphics());
+    EXPECT_EQ(released, 1);
+    EXPECT_FALSE(deviceContextIsLive(windowDC));
+    EXPECT_EQ(g.GetDeviceContext(), windowDC);  // recorded still, as after any delete
+}
+
+TEST_F(GraphicsOnWindow, CreateFromWindowDCOnAWindowWithoutTargetFails) {
+    setWindowPaintTarget(window, nullptr);
+    Graphics g;
+    EXPECT_FALSE(g.CreateFromWindowDC(window));
+    EXPECT_EQ(g.GetDeviceContext(), nullptr);
+    EXPECT_FALSE(g.IsValid());
+}
+
 // The blits draw into the recorded DC from a 2 x 2 source.
 class Blits : public GraphicsOnDC {
 protected:
