@@ -5,13 +5,8 @@
 #include "binding.h"
 #include "win32/code_page.h"
 
-// Entry points of other object kinds that some family operations call
-// (image size, and the matrices and regions that getters hand over).
+// The regions that GetClip and MeasureCharacterRanges hand over.
 extern "C" {
-GpStatus WINGDIPAPI GdipGetImageWidth(GpImage* image, UINT* width);
-GpStatus WINGDIPAPI GdipGetImageHeight(GpImage* image, UINT* height);
-GpStatus WINGDIPAPI GdipCreateMatrix(GpMatrix** matrix);
-GpStatus WINGDIPAPI GdipDeleteMatrix(GpMatrix* matrix);
 GpStatus WINGDIPAPI GdipCreateRegion(GpRegion** region);
 GpStatus WINGDIPAPI GdipDeleteRegion(GpRegion* region);
 }

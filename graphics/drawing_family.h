@@ -18,28 +18,12 @@
 
 #include "conversions.h"
 #include "float_rect.h"
+#include "records.h"
 #include "gdiplus_flat.h"
 #include "optional.h"
 #include "wrapper_object.h"
 
 namespace graphics {
-
-// Records taken and returned by value, laid out like GDI+'s Rect, PointF
-// and Point.
-struct IntRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-struct FloatPoint {
-    float x = 0;
-    float y = 0;
-};
-struct IntPoint {
-    int x = 0;
-    int y = 0;
-};
 
 class DrawingFamily {
 public:

@@ -9,6 +9,7 @@
 
 #include "conversions.h"
 #include "float_rect.h"
+#include "records.h"
 #include "gdiplus_flat.h"
 #include "optional.h"
 #include "wrapper_object.h"
@@ -19,10 +20,6 @@ class Bitmap;
 
 struct SizeRecord {
     float width = 0, height = 0;
-};
-
-struct IntRect {
-    int x = 0, y = 0, width = 0, height = 0;
 };
 
 // One property of an image: identifier, length of the value in bytes, type

@@ -1,10 +1,8 @@
 #include "pen.h"
 
-#include "binding.h"
+#include <limits>
 
-// The matrix entry points this class needs to read a pen's transform.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateMatrix(GpMatrix** matrix);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteMatrix(GpMatrix* matrix);
+#include "binding.h"
 
 namespace graphics {
 
@@ -80,7 +78,11 @@ int Pen::GetPenUnit() {
 }
 
 bool Pen::SetPenUnit(float unit) {
-    return Record(GDIP(GdipSetPenUnit)(pen, static_cast<GpUnit>(unit)));
+    // Truncated toward zero. A value no integer holds (NaN, or beyond the
+    // int range) becomes INT_MIN, as the processor's own conversion gives,
+    // which names no unit, instead of undefined behaviour.
+    const bool fits = unit >= -2147483648.0f && unit < 2147483648.0f;
+    return Record(GDIP(GdipSetPenUnit)(pen, fits ? static_cast<GpUnit>(unit) : std::numeric_limits<GpUnit>::min()));
 }
 
 bool Pen::SetPenLineCap197819(int startCap, int endCap, int dashCap) {

@@ -1,9 +1,6 @@
 #include "api/font.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
-#include <QHash>
-#include <QRawFont>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -14,34 +11,6 @@
 #include "objects/graphics.h"
 #include "status.h"
 #include "win32/code_page.h"
-
-namespace engine {
-
-qreal pixelsPerUnit(GpUnit unit, qreal dpi) {
-    switch (unit) {
-    case UnitPoint: return dpi / 72;
-    case UnitInch: return dpi;
-    case UnitDocument: return dpi / 300;
-    case UnitMillimeter: return dpi / 25.4;
-    default: return 1;
-    }
-}
-
-namespace {
-
-// The family's design metrics; a face that cannot be read counts as a
-// Times-like one, so sizes derived from them stay finite.
-FontDesignMetrics designMetrics(const QString& qtFamily, INT style) {
-    FontDesignMetrics m;
-    if (!fontDesignMetrics(qtFamily, style & FontStyleBoldItalic, m) || m.emHeight <= 0) {
-        m = FontDesignMetrics{2048, 1825, 443, 2355};
-    }
-    return m;
-}
-
-}  // namespace
-
-}  // namespace engine
 
 QFont GpFont::toQFont(qreal pixelSize, qreal deviceDpi) const {
     QFont f(qtFamily);
@@ -64,6 +33,18 @@ namespace {
 // Every device context of this platform, and the screen, has 96 dpi.
 constexpr qreal kDeviceDpi = 96;
 constexpr REAL kDefaultLogfontHeight = 11;  // the default GUI font's em, in pixels
+
+// The family's design metrics; a face that cannot be loaded gets the usual
+// proportions of a Latin font (ascent 0.8 em, descent 0.2 em).
+engine::FontDesignMetrics metricsOf(const GpFont& f) {
+    engine::FontDesignMetrics m;
+    if (engine::fontDesignMetrics(f.qtFamily, f.style, m) && m.emHeight > 0) return m;
+    m.emHeight = 2048;
+    m.cellAscent = 1638;
+    m.cellDescent = 410;
+    m.lineSpacing = m.cellAscent + m.cellDescent;
+    return m;
+}
 
 bool validFontUnit(INT unit) {
     return unit >= UnitWorld && unit <= UnitMillimeter && unit != UnitDisplay;
@@ -98,7 +79,7 @@ GpStatus fontFromLogfont(const LOGFONTA& lf, const QString& face, GpFont** font)
         f->emSize = -static_cast<REAL>(lf.lfHeight);
     } else if (lf.lfHeight > 0) {
         // A cell height: scale the em so that ascent plus descent fill it.
-        const auto m = engine::designMetrics(f->qtFamily, f->style);
+        const auto m = metricsOf(*f);
         const int cell = std::max(1, m.cellAscent + m.cellDescent);
         f->emSize = static_cast<REAL>(lf.lfHeight) * m.emHeight / cell;
     } else {
@@ -130,7 +111,7 @@ void fillLogfont(const GpFont& f, const GpGraphics* g, LOGFONTA& lf) {
 }
 
 REAL lineSpacing(const GpFont& f, qreal dpi) {
-    const auto m = engine::designMetrics(f.qtFamily, f.style);
+    const auto m = metricsOf(f);
     return static_cast<REAL>(m.lineSpacing * (f.emSize / m.emHeight) * engine::pixelsPerUnit(f.unit, dpi));
 }
 

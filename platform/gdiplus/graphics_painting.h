@@ -3,10 +3,13 @@
 // device pens, and stroking or filling a path.
 #pragma once
 
+#include "units.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 
+#include "objects/font.h"
 #include "objects/graphics.h"
 #include "status.h"
 
@@ -15,9 +18,7 @@ struct GpBrush;
 
 namespace engine {
 
-// Pixels per one `unit` at `dpi`; UnitDisplay and UnitPixel are one pixel.
-// UnitWorld has no size of its own and answers 1.
-qreal pixelsPerUnit(GpUnit unit, qreal dpi);
+// Units a page may be measured in: all but UnitWorld.
 bool isPageUnit(GpUnit unit);
 
 // The graphics at `handle` if it can be drawn on (its image still exists).

@@ -1,5 +1,7 @@
 // Text on a graphics object: strings in layout rectangles, their measures,
 // the areas of character ranges, and glyphs at given positions.
+#include <optional>
+
 #include <QGlyphRun>
 #include <QRawFont>
 
@@ -34,8 +36,7 @@ struct StringCall {
     const GpFont* font = nullptr;
     const GpStringFormat* format = nullptr;
     QString text;
-    qreal em = 0;
-    QFont qfont;
+    std::optional<engine::LayoutFont> layoutFont;
 
     GpStatus init(GpGraphics* graphics, const WCHAR* string, INT length, const GpFont* f, const RectF* rect,
                   const GpStringFormat* fmt) {
@@ -46,9 +47,9 @@ struct StringCall {
             format = lookup<GpStringFormat>(fmt);
             GP_CHECK_ARG(format);
         }
-        em = engine::emSizeInWorld(*font, *g);
+        const qreal em = engine::emSizeInWorld(*font, *g);
         GP_CHECK_ARG(em > 0);
-        qfont = engine::layoutFont(*font, em, g->state.textRenderingHint);
+        layoutFont.emplace(*font, em, g->state.textRenderingHint);
         return Ok;
     }
 };
@@ -67,11 +68,11 @@ GpStatus WINGDIPAPI GdipDrawString(GpGraphics* graphics, GDIPCONST WCHAR* string
     const GpBrush* b = lookup<GpBrush>(brush);
     GP_CHECK_ARG(b && engine::drawable(graphics));
     if (call.text.isEmpty()) return Ok;
-    const engine::TextLayout layout(call.text, call.qfont, call.em, call.format, toQt(*layoutRect));
+    const engine::TextLayout layout(call.text, *call.layoutFont, call.format, toQt(*layoutRect));
     engine::GraphicsPainter painter(call.g);
     if (!painter.active()) return fail(GenericError);
     painter->setPen(QPen(b->toQBrush(), 0));
-    layout.draw(*painter);
+    layout.draw(*painter, call.g->deviceTransform());
     return Ok;
 }
 
@@ -82,7 +83,7 @@ GpStatus WINGDIPAPI GdipMeasureString(GpGraphics* graphics, GDIPCONST WCHAR* str
     StringCall call;
     if (GpStatus s = call.init(graphics, string, length, font, layoutRect, stringFormat); s != Ok) return s;
     GP_CHECK_ARG(boundingBox);
-    const engine::TextLayout layout(call.text, call.qfont, call.em, call.format, toQt(*layoutRect));
+    const engine::TextLayout layout(call.text, *call.layoutFont, call.format, toQt(*layoutRect));
     const QRectF box = call.text.isEmpty() ? QRectF(layoutRect->X, layoutRect->Y, 0, 0) : layout.boundingBox();
     *boundingBox = {REAL(box.x()), REAL(box.y()), REAL(box.width()), REAL(box.height())};
     if (codepointsFitted) *codepointsFitted = layout.codepointsFitted();
@@ -109,7 +110,7 @@ GpStatus WINGDIPAPI GdipMeasureCharacterRanges(GpGraphics* graphics, GDIPCONST W
         GP_CHECK_ARG(r && from >= 0 && to <= call.text.size());
         targets.push_back(r);
     }
-    const engine::TextLayout layout(call.text, call.qfont, call.em, call.format, QRectF(toQt(layoutRect)));
+    const engine::TextLayout layout(call.text, *call.layoutFont, call.format, QRectF(toQt(layoutRect)));
     for (size_t i = 0; i < ranges.size(); ++i) {
         targets[i]->infinite = false;
         targets[i]->path = layout.rangeArea(ranges[i].First, ranges[i].Length);

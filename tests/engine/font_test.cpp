@@ -7,15 +7,6 @@
 
 #include "gdiplus_flat.h"
 
-// Entry points of other object kinds that these tests lean on, with their
-// documented signatures.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteFontFamily(GpFontFamily* fontFamily);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateBitmapFromScan0(INT width, INT height, INT stride, PixelFormat format,
-                                                          BYTE* scan0, GpBitmap** bitmap);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteGraphics(GpGraphics* graphics);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDisposeImage(GpImage* image);
-
 namespace {
 
 class EngineFont : public ::testing::Test {

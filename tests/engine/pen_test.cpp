@@ -1,12 +1,13 @@
 // Pens and solid fills at the engine's flat interface.
 #include <gtest/gtest.h>
 
+#include <QTransform>
+
 #include <cmath>
 #include <limits>
 #include <vector>
 
 #include "gdiplus_flat.h"
-#include "objects/pen.h"
 
 namespace {
 
@@ -217,9 +218,14 @@ TEST_F(EnginePen, PenFilledWithABrushKeepsItsOwnCopy) {
 }
 
 TEST_F(EnginePen, TransformOrderDecidesWhatComesFirst) {
-    // The pen's transform is read from its record: no entry point reads
-    // matrix elements back.
-    const QTransform& t = reinterpret_cast<const GpPen*>(pen)->transform;
+    GpMatrix* matrix = nullptr;
+    ASSERT_EQ(GdipCreateMatrix(&matrix), Ok);
+    auto transform = [&] {
+        REAL e[6] = {};
+        EXPECT_EQ(GdipGetPenTransform(pen, matrix), Ok);
+        EXPECT_EQ(GdipGetMatrixElements(matrix, e), Ok);
+        return QTransform(e[0], e[1], e[2], e[3], e[4], e[5]);
+    };
     struct Case {
         GpMatrixOrder order;
         qreal dx;  // where the origin lands after translate (10, 0) and scale 2
@@ -228,15 +234,47 @@ TEST_F(EnginePen, TransformOrderDecidesWhatComesFirst) {
         ASSERT_EQ(GdipResetPenTransform(pen), Ok);
         ASSERT_EQ(GdipTranslatePenTransform(pen, 10, 0, MatrixOrderPrepend), Ok);
         ASSERT_EQ(GdipScalePenTransform(pen, 2, 2, c.order), Ok);
-        EXPECT_DOUBLE_EQ(t.map(QPointF(0, 0)).x(), c.dx) << "order " << c.order;
+        EXPECT_FLOAT_EQ(transform().map(QPointF(0, 0)).x(), c.dx) << "order " << c.order;
     }
     // Clockwise on a y-down surface: +x turns to +y.
     ASSERT_EQ(GdipResetPenTransform(pen), Ok);
     ASSERT_EQ(GdipRotatePenTransform(pen, 90, MatrixOrderPrepend), Ok);
-    const QPointF turned = t.map(QPointF(1, 0));
-    EXPECT_NEAR(turned.x(), 0, 1e-9);
-    EXPECT_NEAR(turned.y(), 1, 1e-9);
+    const QPointF turned = transform().map(QPointF(1, 0));
+    EXPECT_NEAR(turned.x(), 0, 1e-6);
+    EXPECT_NEAR(turned.y(), 1, 1e-6);
     EXPECT_EQ(GdipScalePenTransform(pen, 0, 1, MatrixOrderPrepend), InvalidParameter);
+    GdipDeleteMatrix(matrix);
+}
+
+TEST_F(EnginePen, CustomCapsAreCopiedInAndOut) {
+    GpPath* path = nullptr;
+    ASSERT_EQ(GdipCreatePath(FillModeAlternate, &path), Ok);
+    ASSERT_EQ(GdipAddPathLine(path, -1, -1, 0, 0), Ok);
+    GpCustomLineCap* cap = nullptr;
+    EXPECT_EQ(GdipCreateCustomLineCap(nullptr, nullptr, LineCapFlat, 0, &cap), InvalidParameter);
+    ASSERT_EQ(GdipCreateCustomLineCap(nullptr, path, LineCapRound, 0.5f, &cap), Ok);
+    ASSERT_EQ(GdipDeletePath(path), Ok);  // the cap keeps its own outline
+
+    GpCustomLineCap* none = nullptr;
+    EXPECT_EQ(GdipGetPenCustomStartCap(pen, &none), InvalidParameter);
+    ASSERT_EQ(GdipSetPenCustomStartCap(pen, cap), Ok);
+    ASSERT_EQ(GdipDeleteCustomLineCap(cap), Ok);  // the pen keeps its own copy
+    GpLineCap start = 0;
+    GdipGetPenStartCap(pen, &start);
+    EXPECT_EQ(start, LineCapCustom);
+
+    GpCustomLineCap* got = nullptr;
+    ASSERT_EQ(GdipGetPenCustomStartCap(pen, &got), Ok);
+    GpCustomLineCap* clone = nullptr;
+    ASSERT_EQ(GdipCloneCustomLineCap(got, &clone), Ok);
+    EXPECT_NE(clone, got);
+    EXPECT_EQ(GdipDeleteCustomLineCap(got), Ok);
+    EXPECT_EQ(GdipDeleteCustomLineCap(clone), Ok);
+
+    // A plain cap replaces the custom one.
+    ASSERT_EQ(GdipSetPenStartCap(pen, LineCapRound), Ok);
+    EXPECT_EQ(GdipGetPenCustomStartCap(pen, &none), InvalidParameter);
+    EXPECT_EQ(none, nullptr);
 }
 
 TEST(EngineSolidFill, ColourTypeAndCloneBehave) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "object.h"
+#include "units.h"
 
 struct GpFont : engine::Object {
     static bool accepts(engine::ObjectKind k) { return k == engine::ObjectKind::Font; }
@@ -22,11 +23,3 @@ struct GpFont : engine::Object {
     // paint device's resolution: pass that device's logicalDpiY().
     QFont toQFont(qreal pixelSize, qreal deviceDpi = 96) const;
 };
-
-namespace engine {
-
-// Pixels per unit of `unit` at `dpi`. World, display and pixel units count
-// as pixels: the graphics state scales world units on its own.
-qreal pixelsPerUnit(GpUnit unit, qreal dpi);
-
-}  // namespace engine
