@@ -56,6 +56,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 }
 
 MainWindow::~MainWindow() {
+    // The controls outlive this body (QWidget deletes them later) and may
+    // still change, e.g. an edit box normalising its text as the closing
+    // window takes its focus away; no handler of this window may run then.
+    for (QObject* control : findChildren<QObject*>()) QObject::disconnect(control, nullptr, this, nullptr);
     if (diagram::diagramBitmap) diagram::diagramBitmap->DisposeBitmap();
     graphics::GraphicsSession::Stop();
 }

@@ -314,6 +314,19 @@ private slots:
         QVERIFY(diagram::diagramBitmap->GetHandle() == nullptr);
         QCOMPARE(graphics::GraphicsSession::Token(), ULONG_PTR(0));
     }
+
+    // Destroyed without closing first, the window takes the focus from a box
+    // whose text still awaits normalising; no handler of the dying window
+    // may run (the model keeps what the box held).
+    void destructionRunsNoHandler() {
+        MainWindow& w = open();
+        box(w, 2)->setFocus();
+        box(w, 2)->selectAll();
+        QTest::keyClicks(box(w, 2), "99999");
+        QCOMPARE(diagram::diagramParameters.shellCounts[0], 99999);
+        window.reset();
+        QCOMPARE(diagram::diagramParameters.shellCounts[0], 99999);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
