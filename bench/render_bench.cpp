@@ -8,9 +8,12 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "bitmap.h"
 #include "diagram_parameters.h"
@@ -32,63 +35,103 @@ BENCHMARK(BM_RenderDiagram);
 // The same picture with the same primitives, sizes and layout rectangles,
 // and the same fresh tools and surface on every call, ending with a copy of
 // the finished picture as the renderer's hand-over makes.
-void BM_QPainterReference(benchmark::State& state) {
+QImage drawReference() {
     const diagram::DiagramParameters& p = diagram::diagramParameters;
-    diagram::setDefaultParameters();
     const auto rectF = [](const graphics::FloatRect& r) { return QRectF(r.x, r.y, r.width, r.height); };
-    for (auto _ : state) {
-        const QColor color = QColor::fromRgba(diagram::toArgbColor(p.drawColor));
-        QPen pen(color, 2.0);
-        pen.setCapStyle(Qt::FlatCap);
-        QFont font(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-        font.setPixelSize(36);
-        const int width = diagram::widthForShells(p.shellCounts);
-        QImage picture(width, 120, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::transparent);
-        {
-            QPainter painter(&picture);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const QColor color = QColor::fromRgba(diagram::toArgbColor(p.drawColor));
+    QPen pen(color, 2.0);
+    pen.setCapStyle(Qt::FlatCap);
+    QFont font(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setPixelSize(36);
+    const int width = diagram::widthForShells(p.shellCounts);
+    QImage picture(width, 120, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.setPen(pen);
+        painter.drawEllipse(rectF(p.nucleusEllipse));
+        painter.setFont(font);
+        const int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        painter.setPen(color);
+        painter.drawText(rectF(p.nucleusLabelBox), textFlags, QStringLiteral("+%1").arg(p.nuclearCharge));
+        for (int k = 1; k <= diagram::kShellCount; ++k) {
+            if (p.shellCounts[k - 1] <= 0) continue;
+            const qreal x = 50.0 * k;
             painter.setPen(pen);
-            painter.drawEllipse(rectF(p.nucleusEllipse));
-            painter.setFont(font);
-            const int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+            // Clockwise degrees from +x become Qt's counter-clockwise sixteenths.
+            painter.drawArc(QRectF(x, 0, 100, 100), 50 * 16, -40 * 16);
+            painter.drawArc(QRectF(x, 20, 100, 100), -10 * 16, -40 * 16);
             painter.setPen(color);
-            painter.drawText(rectF(p.nucleusLabelBox), textFlags, QStringLiteral("+%1").arg(p.nuclearCharge));
-            for (int k = 1; k <= diagram::kShellCount; ++k) {
-                if (p.shellCounts[k - 1] <= 0) continue;
-                const qreal x = 50.0 * k;
-                painter.setPen(pen);
-                // Clockwise degrees from +x become Qt's counter-clockwise sixteenths.
-                painter.drawArc(QRectF(x, 0, 100, 100), 50 * 16, -40 * 16);
-                painter.drawArc(QRectF(x, 20, 100, 100), -10 * 16, -40 * 16);
-                painter.setPen(color);
-                painter.drawText(rectF(p.shellLabelBoxes[k - 1]), textFlags, QString::number(p.shellCounts[k - 1]));
-            }
+            painter.drawText(rectF(p.shellLabelBoxes[k - 1]), textFlags, QString::number(p.shellCounts[k - 1]));
         }
-        QImage copy = picture.copy();
+    }
+    return picture.copy();
+}
+
+void BM_QPainterReference(benchmark::State& state) {
+    diagram::setDefaultParameters();
+    for (auto _ : state) {
+        QImage copy = drawReference();
         benchmark::DoNotOptimize(copy.constBits());
     }
 }
 BENCHMARK(BM_QPainterReference);
 
-// Console output as usual, keeping the fastest wall and processor times of
-// each benchmark (over repetitions, when asked for).
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// Both drawings in turn within each iteration, so that a machine whose load
+// changes during the run slows both alike; the ratio of their processor
+// times is the "ratio" counter.
+void BM_AlternatingRatio(benchmark::State& state) {
+    diagram::setDefaultParameters();
+    diagram::diagramParameters.whiteBackground = 0;
+    double ours = 0, reference = 0;
+    for (auto _ : state) {
+        const double t0 = threadSeconds();
+        diagram::renderDiagram();
+        const double t1 = threadSeconds();
+        QImage copy = drawReference();
+        const double t2 = threadSeconds();
+        benchmark::DoNotOptimize(copy.constBits());
+        ours += t1 - t0;
+        reference += t2 - t1;
+    }
+    state.counters["ratio"] = reference > 0 ? ours / reference : 0;
+    state.counters["ours_us"] = ours / double(state.iterations()) * 1e6;
+    state.counters["qpainter_us"] = reference / double(state.iterations()) * 1e6;
+}
+BENCHMARK(BM_AlternatingRatio);
+
+// Console output as usual, keeping the median wall and processor times of
+// each benchmark over its repetitions (--benchmark_repetitions=N steadies
+// the ratio on a busy machine).
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Times {
-        double real = 0, cpu = 0;
+        std::vector<double> real, cpu;
     };
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
-            const auto [it, first] = times.try_emplace(run.run_name.function_name);
-            const double real = run.GetAdjustedRealTime(), cpu = run.GetAdjustedCPUTime();
-            if (first || real < it->second.real) it->second.real = real;
-            if (first || cpu < it->second.cpu) it->second.cpu = cpu;
+            Times& t = times[run.run_name.function_name];
+            t.real.push_back(run.GetAdjustedRealTime());
+            t.cpu.push_back(run.GetAdjustedCPUTime());
         }
         ConsoleReporter::ReportRuns(runs);
     }
+
+    static double median(std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        const std::size_t n = v.size();
+        return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    }
+
     std::map<std::string, Times> times;
 };
 
@@ -108,11 +151,12 @@ int main(int argc, char** argv) {
 
     const auto ours = reporter.times.find("BM_RenderDiagram");
     const auto reference = reporter.times.find("BM_QPainterReference");
-    if (ours != reporter.times.end() && reference != reporter.times.end() && reference->second.real > 0 &&
-        reference->second.cpu > 0) {
+    if (ours != reporter.times.end() && reference != reporter.times.end()) {
+        const double real = RatioReporter::median(ours->second.real) / RatioReporter::median(reference->second.real);
+        const double cpu = RatioReporter::median(ours->second.cpu) / RatioReporter::median(reference->second.cpu);
         // Processor time is the steadier figure on a busy machine.
-        std::printf("renderDiagram / QPainter ratio: %.2f wall time, %.2f processor time (target at most 1.5)\n",
-                    ours->second.real / reference->second.real, ours->second.cpu / reference->second.cpu);
+        std::printf("renderDiagram / QPainter ratio (medians): %.2f wall time, %.2f processor time (target at most 1.5)\n",
+                    real, cpu);
     }
 
     diagram::diagramBitmap->DisposeBitmap();
