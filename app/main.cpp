@@ -1,17 +1,20 @@
-// The program's start: until the main window lands, a placeholder window
-// that starts and stops the graphics session.
+// The program's start and exit.
 #include <QApplication>
-#include <QLabel>
 
+#include "diagram_parameters.h"
 #include "graphics_session.h"
+#include "main_window.h"
+#include "program_start.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    ui::installTranslations(app);
+    ui::installFatalErrorReporter();
+    // The model and diagramBitmap live until exit, where they are released.
+    diagram::createDiagramGlobals();
     graphics::GraphicsSession::InitializeModule();
-    QLabel window(QStringLiteral("Zelvaro"));
-    window.resize(480, 160);
+    // The window's destruction, when main returns, stops the engine.
+    ui::MainWindow window;
     window.show();
-    int rc = app.exec();
-    graphics::GraphicsSession::Stop();
-    return rc;
+    return app.exec();
 }

@@ -70,10 +70,6 @@ bool Bitmap::DisposeBitmap() {
     return true;
 }
 
-bool Bitmap::GraphicsClear(Optional<std::uint32_t> color) {
-    return Record(GDIP(GdipGraphicsClear)(drawingContext, color.Or(0)));
-}
-
 bool Bitmap::CreateBitmapFromFile(const std::string& fileName, bool useIcm) {
     return CreateBitmapFromFileWide(TextToWide(fileName), useIcm);
 }

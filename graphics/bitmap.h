@@ -8,12 +8,12 @@
 #include <string>
 
 #include "drawing_family.h"
+#include "encoder_parameter_list.h"
 #include "image.h"
 #include "memory_stream.h"
 
 namespace graphics {
 
-class EncoderParameterList;
 
 // The caller's effect for BitmapApplyEffect: the engine's effect handle,
 // whether auxiliary data are wanted, and the auxiliary data it holds (memory
@@ -41,15 +41,38 @@ public:
     void OnDerivedHandleSet(void* h) override;
 
     // ---- Encoding (bitmap_encoding.cpp) -----------------------------------
-    // SaveToFile, SaveToFileWide, SaveToBytes, SaveAdd, SaveAddImage and
-    // GetEncoderParameterList are declared here by the encoding unit.
+    // The format is an identifier text compared byte for byte with the
+    // encoders' formats; empty or left out means PNG (its given-flag is not
+    // consulted). The parameter block is passed only when `parameters` is
+    // given; a list whose count exceeds its entries is refused
+    // (InvalidParameter, no engine call).
+
+    // Encodes the image into the file `fileName`. True when the engine
+    // answered Ok; a failed save leaves no file behind.
+    virtual bool SaveToFile(const std::string& fileName, const Optional<std::string>& format = {},
+                            const Optional<EncoderParameterList>& parameters = {});
+    // As SaveToFile, the name given as zero-terminated UTF-16 bytes.
+    virtual bool SaveToFileWide(const ByteArray& fileName, const Optional<std::string>& format = {},
+                                const Optional<EncoderParameterList>& parameters = {});
+    // The encoded file, through a memory stream of its own: the stream's
+    // bytes up to its end, whatever the engine answered (empty when it
+    // wrote nothing).
+    virtual ByteArray SaveToBytes(const Optional<std::string>& format = {},
+                                  const Optional<EncoderParameterList>& parameters = {});
+    // Adds the current frame to, or ends (flush), the multi-frame save that
+    // SaveToFile or SaveToBytes began; the block is always passed.
+    virtual bool SaveAdd(const EncoderParameterList& parameters);
+    // Adds `other`'s image to that multi-frame save.
+    virtual bool SaveAddImage(const Bitmap& other, const EncoderParameterList& parameters);
+    // The parameters the encoder of `format` takes, with the values each
+    // accepts, into `list` (count and entries replaced).
+    virtual bool GetEncoderParameterList(const std::string& format, EncoderParameterList& list);
     // ---- End of encoding ---------------------------------------------------
 
     // Disposes the image, closes the memory stream, deletes the drawing
     // context (even when there is none); false with no call when empty.
     virtual bool DisposeBitmap();
-    // Fills the whole image through the drawing context.
-    virtual bool GraphicsClear(Optional<std::uint32_t> color = {});
+    // (GraphicsClear fills the image through the drawing context: the drawing family's.)
     virtual bool CreateBitmapFromFile(const std::string& fileName, bool useIcm);
     // The file name as zero-terminated UTF-16 bytes.
     virtual bool CreateBitmapFromFileWide(const ByteArray& fileName, bool useIcm);
@@ -91,7 +114,6 @@ public:
 
 protected:
     GpGraphics* DrawingContext() const override { return drawingContext; }
-    GpGraphics* ImageDrawingContext() const override { return drawingContext; }
 
 private:
     friend class Image;

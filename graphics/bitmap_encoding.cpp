@@ -1,5 +1,7 @@
 #include "bitmap_encoding.h"
 
+#include "bitmap.h"
+
 #include <cstring>
 #include <vector>
 
@@ -9,7 +11,6 @@
 #include "last_status.h"
 
 namespace graphics::encoding {
-namespace {
 
 CLSID EncoderFor(const std::string& format) {
     const GuidBytes bytes = TextToGuid(FindEncoderClsid(format));
@@ -18,9 +19,6 @@ CLSID EncoderFor(const std::string& format) {
     return clsid;
 }
 
-// The block for the given parameters, or null when they are not given.
-// False (LastStatus InvalidParameter, no engine call) when the list's count
-// exceeds its entries, which would make the engine read past the block.
 bool BlockFor(const Optional<EncoderParameterList>& parameters, ByteArray& block, const EncoderParameters*& passed) {
     passed = nullptr;
     if (!parameters.given) return true;
@@ -28,6 +26,8 @@ bool BlockFor(const Optional<EncoderParameterList>& parameters, ByteArray& block
     passed = reinterpret_cast<const EncoderParameters*>(block.data());
     return true;
 }
+
+namespace {
 
 // Bytes of one value of an EncoderParameterValueType.
 std::size_t ValueSize(ULONG type) {
@@ -102,3 +102,45 @@ bool GetEncoderParameterList(GpImage* image, const std::string& format, EncoderP
 }
 
 }  // namespace graphics::encoding
+
+namespace graphics {
+
+bool Bitmap::SaveToFile(const std::string& fileName, const Optional<std::string>& format,
+                        const Optional<EncoderParameterList>& parameters) {
+    return encoding::SaveToFile(image, TextToWide(fileName), format.value, parameters);
+}
+
+bool Bitmap::SaveToFileWide(const ByteArray& fileName, const Optional<std::string>& format,
+                            const Optional<EncoderParameterList>& parameters) {
+    // The name must end in a zero unit before the engine reads it.
+    ByteArray name = fileName;
+    name.resize(name.size() & ~std::size_t{1});
+    if (name.size() < 2 || name[name.size() - 1] || name[name.size() - 2]) name.insert(name.end(), {0, 0});
+    return encoding::SaveToFile(image, name, format.value, parameters);
+}
+
+ByteArray Bitmap::SaveToBytes(const Optional<std::string>& format, const Optional<EncoderParameterList>& parameters) {
+    ByteArray block;
+    const EncoderParameters* passed = nullptr;
+    if (!encoding::BlockFor(parameters, block, passed)) return {};
+    MemoryStream local;
+    const CLSID encoder = encoding::EncoderFor(encoding::FormatOrPng(format.value));
+    local.CreateFromBytes();
+    Record(GDIP(GdipSaveImageToStream)(image, local.GetStream(), &encoder, passed));
+    // The block grows ahead of the data; GetBytes stops at the stream's end.
+    ByteArray bytes = local.GetBytes();
+    local.Destroy();
+    return bytes;
+}
+
+bool Bitmap::SaveAdd(const EncoderParameterList& parameters) { return encoding::SaveAdd(image, parameters); }
+
+bool Bitmap::SaveAddImage(const Bitmap& other, const EncoderParameterList& parameters) {
+    return encoding::SaveAddImage(image, static_cast<GpImage*>(other.GetHandle()), parameters);
+}
+
+bool Bitmap::GetEncoderParameterList(const std::string& format, EncoderParameterList& list) {
+    return encoding::GetEncoderParameterList(image, format, list);
+}
+
+}  // namespace graphics

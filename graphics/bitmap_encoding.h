@@ -7,10 +7,18 @@
 
 #include "conversions.h"
 #include "encoder_parameter_list.h"
-#include "gdiplus_types.h"
+#include "gdiplus_flat.h"
 #include "optional.h"
 
 namespace graphics::encoding {
+
+// The encoder's class identifier for a format text (all zero when no
+// encoder has that format).
+CLSID EncoderFor(const std::string& format);
+
+// The block for the given parameters, null when they are not given. False
+// (LastStatus InvalidParameter) when the list's count exceeds its entries.
+bool BlockFor(const Optional<EncoderParameterList>& parameters, ByteArray& block, const EncoderParameters*& passed);
 
 // The format an empty (or omitted) format text means: PNG.
 std::string FormatOrPng(const std::string& format);
@@ -21,8 +29,6 @@ std::string FormatOrPng(const std::string& format);
 bool SaveToFile(GpImage* image, const ByteArray& wideName, const std::string& format,
                 const Optional<EncoderParameterList>& parameters);
 
-// The encoded file, as the bytes of a stream over global memory up to its end.
-ByteArray SaveToBytes(GpImage* image, const std::string& format, const Optional<EncoderParameterList>& parameters);
 
 // GdipSaveAdd with the block built from `parameters` (always passed).
 bool SaveAdd(GpImage* image, const EncoderParameterList& parameters);

@@ -5,17 +5,6 @@
 #include "binding.h"
 #include "win32/code_page.h"
 
-// Entry points of other object kinds that some family operations call
-// (image size, and the matrices and regions that getters hand over).
-extern "C" {
-GpStatus WINGDIPAPI GdipGetImageWidth(GpImage* image, UINT* width);
-GpStatus WINGDIPAPI GdipGetImageHeight(GpImage* image, UINT* height);
-GpStatus WINGDIPAPI GdipCreateMatrix(GpMatrix** matrix);
-GpStatus WINGDIPAPI GdipDeleteMatrix(GpMatrix* matrix);
-GpStatus WINGDIPAPI GdipCreateRegion(GpRegion** region);
-GpStatus WINGDIPAPI GdipDeleteRegion(GpRegion* region);
-}
-
 namespace graphics {
 
 namespace {

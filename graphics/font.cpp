@@ -3,13 +3,10 @@
 #include <cstring>
 
 #include "binding.h"
+#include "font_collection.h"
+#include "font_family.h"
+#include "win32/device_context.h"
 #include "win32/gdi_font.h"
-
-// The font family entry points that CreateFromFamilyName goes through.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateFontFamilyFromName(GDIPCONST WCHAR* name,
-                                                             GpFontCollection* fontCollection,
-                                                             GpFontFamily** fontFamily);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteFontFamily(GpFontFamily* fontFamily);
 
 namespace graphics {
 
@@ -78,21 +75,22 @@ bool Font::CreateFromFamilyName(const std::string& name, float size, Optional<in
 }
 
 bool Font::CreateFromFamilyNameW(const ByteArray& name, float size, Optional<int> style, Optional<int> unit) {
+    FontFamily family;
     if (font) DeleteFont();
-    // A null collection stands for the installed fonts. A name that is not
-    // installed leaves the family null, and the font creation then fails.
-    GpFontFamily* family = nullptr;
-    ByteArray wide = name;
-    if (wide.size() < 2 || wide[wide.size() - 1] != 0 || wide[wide.size() - 2] != 0) {
-        // Terminate a name that arrives without its zero unit.
-        wide.resize(wide.size() + (wide.size() % 2) + 2, 0);
+    {
+        // An empty collection stands for the installed fonts. A name that is
+        // not installed leaves the family Empty, and the font creation fails.
+        FontCollection installed;
+        family.CreateFontFamilyFromNameW(name, installed);
+        installed.Destroy();
     }
-    Record(GDIP(GdipCreateFontFamilyFromName)(AsWide(wide), nullptr, &family));
-    const GpStatus status = GDIP(GdipCreateFont)(family, size, style.value, unit.value, &font);
+    const GpStatus status = GDIP(GdipCreateFont)(static_cast<GpFontFamily*>(family.GetHandle()), size, style.value,
+                                                 unit.value, &font);
     SetHandle(font);
     Record(status);
     // The family's release is the last call; the result is the font's.
-    if (family) Record(GDIP(GdipDeleteFontFamily)(family));
+    family.DeleteFontFamily();
+    family.Destroy();
     return status == Ok;
 }
 

@@ -34,18 +34,6 @@ void Graphics::OnDerivedHandleSet(void* h) {
     graphicsHandle = static_cast<GpGraphics*>(h);
 }
 
-float Graphics::GetDpiX() {
-    REAL dpi = 0;
-    Record(GDIP(GdipGetDpiX)(drawingHandle, &dpi));
-    return dpi;
-}
-
-float Graphics::GetDpiY() {
-    REAL dpi = 0;
-    Record(GDIP(GdipGetDpiY)(drawingHandle, &dpi));
-    return dpi;
-}
-
 bool Graphics::IsValid() const {
     return drawingHandle != nullptr;
 }
@@ -104,10 +92,6 @@ bool Graphics::CreateFromImage(const WrapperObject& image) {
     GpStatus status = GDIP(GdipGetImageGraphicsContext)(static_cast<GpImage*>(image.GetHandle()), &graphicsHandle);
     SetHandle(graphicsHandle);
     return Record(status);
-}
-
-bool Graphics::GraphicsClear(Optional<ARGB> color) {
-    return Record(GDIP(GdipGraphicsClear)(graphicsHandle, color.value));
 }
 
 bool Graphics::RecordBlit(BOOL ok) {

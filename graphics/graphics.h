@@ -1,8 +1,8 @@
 // Graphics: a drawing surface on a device context (a window's paint target,
-// an image), or on an image directly. The drawing family comes from
-// DrawingFamily, drawn through this wrapper's graphics object; this level
-// adds creation and deletion, the device-context operations, clearing, four
-// GDI blits and a pixel read.
+// an image), or on an image directly. The drawing family (clearing and the
+// resolution included) comes from DrawingFamily, drawn through this
+// wrapper's graphics object; this level adds creation and deletion, the
+// device-context operations, four GDI blits and a pixel read.
 #pragma once
 
 #include <memory>
@@ -28,9 +28,6 @@ public:
     // The graphics handle.
     virtual void OnDerivedHandleSet(void* h);
 
-    // The device resolution; 0 on an Empty wrapper or on failure.
-    virtual float GetDpiX();
-    virtual float GetDpiY();
     // True when the drawing handle is non-zero; no engine call.
     virtual bool IsValid() const;
 
@@ -52,8 +49,6 @@ public:
     virtual bool CreateFromHDC(HDC dc, Optional<HANDLE> device = {});
     // A graphics object on an image wrapper's image.
     virtual bool CreateFromImage(const WrapperObject& image);
-    // Clears to `color` (not given: 0, transparent black).
-    virtual bool GraphicsClear(Optional<ARGB> color = {});
 
     // Blits from `src` into the recorded device context, outside the engine:
     // no transform, clip or flush applies. On failure LastStatus becomes 1

@@ -75,18 +75,6 @@ unsigned Image::GetImageHeight() {
     return height;
 }
 
-float Image::GetDpiX() {
-    REAL dpi = 0;
-    Record(GDIP(GdipGetDpiX)(ImageDrawingContext(), &dpi));
-    return dpi;
-}
-
-float Image::GetDpiY() {
-    REAL dpi = 0;
-    Record(GDIP(GdipGetDpiY)(ImageDrawingContext(), &dpi));
-    return dpi;
-}
-
 unsigned Image::GetImageFlags() {
     UINT flags = 0;
     Record(GDIP(GdipGetImageFlags)(image, &flags));

@@ -56,9 +56,7 @@ public:
     virtual int GetImageType();
     virtual unsigned GetImageWidth();
     virtual unsigned GetImageHeight();
-    // Resolution of the drawing context (not of the image).
-    virtual float GetDpiX();
-    virtual float GetDpiY();
+    // (GetDpiX and GetDpiY read the drawing context: the drawing family's.)
     virtual unsigned GetImageFlags();
     virtual int GetImagePixelFormat();
     // A width x height thumbnail handed to `target`.
@@ -82,9 +80,6 @@ public:
     virtual bool IsValid() const { return image != nullptr; }
 
 protected:
-    // The drawing context that GetDpiX/GetDpiY read; Bitmap supplies it.
-    virtual GpGraphics* ImageDrawingContext() const { return nullptr; }
-
     GpImage* image = nullptr;
 };
 

@@ -1,10 +1,8 @@
 #include "pen.h"
 
-#include "binding.h"
+#include <limits>
 
-// The matrix entry points this class needs to read a pen's transform.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateMatrix(GpMatrix** matrix);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteMatrix(GpMatrix* matrix);
+#include "binding.h"
 
 namespace graphics {
 
@@ -80,7 +78,11 @@ int Pen::GetPenUnit() {
 }
 
 bool Pen::SetPenUnit(float unit) {
-    return Record(GDIP(GdipSetPenUnit)(pen, static_cast<GpUnit>(unit)));
+    // Truncated toward zero. A value no integer holds (NaN, or beyond the
+    // int range) becomes INT_MIN, as the processor's own conversion gives,
+    // which names no unit, instead of undefined behaviour.
+    const bool fits = unit >= -2147483648.0f && unit < 2147483648.0f;
+    return Record(GDIP(GdipSetPenUnit)(pen, fits ? static_cast<GpUnit>(unit) : std::numeric_limits<GpUnit>::min()));
 }
 
 bool Pen::SetPenLineCap197819(int startCap, int endCap, int dashCap) {
@@ -201,32 +203,32 @@ bool Pen::RotatePenTransform(float angle, Optional<int> order) {
     return Record(GDIP(GdipRotatePenTransform)(pen, angle, order.value));
 }
 
-bool Pen::RotatePenTransformAt(float angle, const PointF& point, Optional<int> order) {
+bool Pen::RotatePenTransformAt(float angle, const FloatPoint& point, Optional<int> order) {
     // Prepended steps run in reverse of their call order, appended ones in
     // call order: either way the point moves to the origin first.
     if (order.value == MatrixOrderPrepend) {
-        TranslatePenTransform(point.X, point.Y, 0);
+        TranslatePenTransform(point.x, point.y, 0);
         RotatePenTransform(angle, 0);
-        return TranslatePenTransform(-point.X, -point.Y, 0);
+        return TranslatePenTransform(-point.x, -point.y, 0);
     }
-    TranslatePenTransform(-point.X, -point.Y, order.value);
+    TranslatePenTransform(-point.x, -point.y, order.value);
     RotatePenTransform(angle, order.value);
-    return TranslatePenTransform(point.X, point.Y, order.value);
+    return TranslatePenTransform(point.x, point.y, order.value);
 }
 
 bool Pen::ScalePenTransform(float sx, float sy, Optional<int> order) {
     return Record(GDIP(GdipScalePenTransform)(pen, sx, sy, order.value));
 }
 
-bool Pen::ScalePenTransformAt(float sx, float sy, const PointF& point, Optional<int> order) {
+bool Pen::ScalePenTransformAt(float sx, float sy, const FloatPoint& point, Optional<int> order) {
     if (order.value == MatrixOrderPrepend) {
-        TranslatePenTransform(point.X, point.Y, 0);
+        TranslatePenTransform(point.x, point.y, 0);
         ScalePenTransform(sx, sy, 0);
-        return TranslatePenTransform(-point.X, -point.Y, 0);
+        return TranslatePenTransform(-point.x, -point.y, 0);
     }
-    TranslatePenTransform(-point.X, -point.Y, order.value);
+    TranslatePenTransform(-point.x, -point.y, order.value);
     ScalePenTransform(sx, sy, order.value);
-    return TranslatePenTransform(point.X, point.Y, order.value);
+    return TranslatePenTransform(point.x, point.y, order.value);
 }
 
 bool Pen::TranslatePenTransform(float dx, float dy, Optional<int> order) {

@@ -6,6 +6,7 @@
 
 #include "gdiplus_flat.h"
 #include "optional.h"
+#include "records.h"
 #include "wrapper_object.h"
 
 namespace graphics {
@@ -54,9 +55,9 @@ public:
     virtual bool MultiplyPenTransform(const WrapperObject& matrix, Optional<int> order = {});
     virtual bool RotatePenTransform(float angle, Optional<int> order = {});
     // Rotation about `point`, as three calls: translate, rotate, translate back.
-    virtual bool RotatePenTransformAt(float angle, const PointF& point, Optional<int> order = {});
+    virtual bool RotatePenTransformAt(float angle, const FloatPoint& point, Optional<int> order = {});
     virtual bool ScalePenTransform(float sx, float sy, Optional<int> order = {});
-    virtual bool ScalePenTransformAt(float sx, float sy, const PointF& point, Optional<int> order = {});
+    virtual bool ScalePenTransformAt(float sx, float sy, const FloatPoint& point, Optional<int> order = {});
     virtual bool TranslatePenTransform(float dx, float dy, Optional<int> order = {});
     virtual ARGB GetPenColor();
     virtual bool SetPenColor(ARGB color);

@@ -1,9 +1,6 @@
 #include "api/font.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
-#include <QHash>
-#include <QRawFont>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -60,7 +57,19 @@ bool validFontUnit(INT unit) {
 }
 
 qreal graphicsDpi(const GpGraphics* g) {
-    return g && g->device ? g->device->logicalDpiY() : kDeviceDpi;
+    return g ? g->dpiY : kDeviceDpi;
+}
+
+// Device pixels per unit of the graphics' page (page scale included); a
+// null graphics counts in pixels.
+qreal pixelsPerPageUnit(const GpGraphics* g) {
+    return g ? engine::pixelsPerUnit(g->state.pageUnit, g->dpiY) * g->state.pageScale : 1;
+}
+
+// Device pixels per unit of the font: a world-unit font is sized in the
+// graphics' page units.
+qreal pixelsPerFontUnit(const GpFont& f, const GpGraphics* g) {
+    return f.unit == UnitWorld ? pixelsPerPageUnit(g) : engine::pixelsPerUnit(f.unit, graphicsDpi(g));
 }
 
 // The installed family that draws `face`: the face itself (or its stand-in),
@@ -110,7 +119,7 @@ QString faceOf(const WCHAR* face) {
 
 void fillLogfont(const GpFont& f, const GpGraphics* g, LOGFONTA& lf) {
     std::memset(&lf, 0, sizeof lf);
-    const qreal pixels = f.emSize * engine::pixelsPerUnit(f.unit, graphicsDpi(g));
+    const qreal pixels = f.emSize * pixelsPerFontUnit(f, g);
     lf.lfHeight = -static_cast<LONG>(std::lround(pixels));
     lf.lfWeight = f.style & FontStyleBold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = f.style & FontStyleItalic ? 1 : 0;
@@ -119,9 +128,10 @@ void fillLogfont(const GpFont& f, const GpGraphics* g, LOGFONTA& lf) {
     lf.lfCharSet = DEFAULT_CHARSET;
 }
 
-REAL lineSpacing(const GpFont& f, qreal dpi) {
+// The line spacing in units of the font's own size.
+qreal lineSpacingInFontUnits(const GpFont& f) {
     const auto m = engine::designMetrics(f.qtFamily, f.style);
-    return static_cast<REAL>(m.lineSpacing * (f.emSize / m.emHeight) * engine::pixelsPerUnit(f.unit, dpi));
+    return m.lineSpacing * (static_cast<qreal>(f.emSize) / m.emHeight);
 }
 
 }  // namespace
@@ -216,14 +226,19 @@ GpStatus WINGDIPAPI GdipGetFontHeight(GDIPCONST GpFont* font, GDIPCONST GpGraphi
     const GpFont* f = engine::lookup<GpFont>(font);
     const GpGraphics* g = engine::lookup<GpGraphics>(graphics);
     GP_CHECK_ARG(f && height && (!graphics || g));
-    *height = lineSpacing(*f, graphicsDpi(g));
+    // In the graphics' page units: through device pixels, unless the font
+    // is sized in those units already.
+    const qreal spacing = lineSpacingInFontUnits(*f);
+    const qreal page = pixelsPerPageUnit(g);
+    *height = static_cast<REAL>(f->unit == UnitWorld || page <= 0 ? spacing
+                                                                  : spacing * pixelsPerFontUnit(*f, g) / page);
     return Ok;
 }
 
 GpStatus WINGDIPAPI GdipGetFontHeightGivenDPI(GDIPCONST GpFont* font, REAL dpi, REAL* height) {
     const GpFont* f = engine::lookup<GpFont>(font);
     GP_CHECK_ARG(f && height && std::isfinite(dpi) && dpi >= 0);
-    *height = lineSpacing(*f, dpi);
+    *height = static_cast<REAL>(lineSpacingInFontUnits(*f) * engine::pixelsPerUnit(f->unit, dpi));
     return Ok;
 }
 

@@ -12,6 +12,7 @@
 #include <QRawFont>
 #include <QtEndian>
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 
 #include "objects/font_family.h"
@@ -40,7 +41,9 @@ std::mutex& fontMutex() {
 // Cached while the font database stays the same: resolving runs for every
 // font the program makes.
 struct FamilyCache {
-    bool valid = false;
+    // Cleared without the lock: the signal may come while it is held.
+    std::atomic<bool> valid = false;
+    std::atomic<bool> metricsValid = true;
     bool watching = false;
     QStringList families;
     QHash<QPair<QString, int>, FontDesignMetrics> metrics;
@@ -55,9 +58,8 @@ void watchFontDatabase(FamilyCache& c) {
     if (c.watching || !qGuiApp) return;
     c.watching = true;
     QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, [] {
-        std::lock_guard lock(fontMutex());
         cache().valid = false;
-        cache().metrics.clear();
+        cache().metricsValid = false;
     });
 }
 
@@ -152,6 +154,7 @@ bool fontDesignMetrics(const QString& qtFamily, int style, FontDesignMetrics& ou
     const QPair<QString, int> key(qtFamily, style & FontStyleBoldItalic);
     {
         std::lock_guard lock(fontMutex());
+        if (!cache().metricsValid.exchange(true)) cache().metrics.clear();
         auto it = cache().metrics.constFind(key);
         if (it != cache().metrics.constEnd()) {
             out = *it;

@@ -8,10 +8,6 @@
 #include "objects/path.h"
 #include "objects/region.h"
 
-// From the region family.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateRegionHrgn(HRGN hRgn, GpRegion** region);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteRegion(GpRegion* region);
-
 using engine::DeviceClip;
 using engine::fail;
 using engine::lookup;

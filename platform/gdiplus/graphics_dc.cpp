@@ -22,6 +22,12 @@ GpStatus createOnTarget(QImage* target, HDC hdc, GpGraphics** graphics) {
     return Ok;
 }
 
+// The image a graphics object draws on, when it draws on one.
+QImage* drawnImage(GpGraphics* graphics) {
+    QPaintDevice* device = graphics->device;
+    return device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+}
+
 }  // namespace
 
 GpStatus WINGDIPAPI GdipCreateFromHDC(HDC hdc, GpGraphics** graphics) {
@@ -38,4 +44,27 @@ GpStatus WINGDIPAPI GdipCreateFromHWND(HWND hwnd, GpGraphics** graphics) {
 
 GpStatus WINGDIPAPI GdipCreateFromHWNDICM(HWND hwnd, GpGraphics** graphics) {
     return createOnTarget(windowPaintTarget(hwnd), nullptr, graphics);
+}
+
+GpStatus WINGDIPAPI GdipGetDC(GpGraphics* graphics, HDC* hdc) {
+    auto* g = engine::lookup<GpGraphics>(graphics);
+    GP_CHECK_ARG(g && hdc);
+    GP_CHECK(!g->lentDc.dc, ObjectBusy);
+    if (g->hdc && deviceContextIsLive(g->hdc)) {
+        g->lentDc.dc = g->hdc;
+    } else {
+        HDC made = createImageDC(drawnImage(g));
+        GP_CHECK(made, GenericError);
+        g->lentDc.dc = made;
+        g->lentDc.owned = true;
+    }
+    *hdc = g->lentDc.dc;
+    return Ok;
+}
+
+GpStatus WINGDIPAPI GdipReleaseDC(GpGraphics* graphics, HDC hdc) {
+    auto* g = engine::lookup<GpGraphics>(graphics);
+    GP_CHECK_ARG(g && hdc && hdc == g->lentDc.dc);
+    g->lentDc.end();
+    return Ok;
 }

@@ -97,12 +97,19 @@ GpStatus combineClip(DeviceClip& current, const DeviceClip& shape, CombineMode m
         if (current.infinite || shape.infinite) out = DeviceClip{};
         else out = {false, cur.united(add)};
         break;
-    case CombineModeXor: out = {false, cur.united(add).subtracted(cur.intersected(add))}; break;
+    case CombineModeXor: {
+        // Either area but not both is the odd-even fill of both outlines,
+        // exact even where the two share edges (the path clipper is not).
+        QPainterPath both = cur.simplified();
+        both.addPath(add.simplified());
+        both.setFillRule(Qt::OddEvenFill);
+        out = {false, both};
+        break;
+    }
     case CombineModeExclude: out = {false, shape.infinite ? QPainterPath() : cur.subtracted(add)}; break;
     case CombineModeComplement: out = {false, current.infinite ? QPainterPath() : add.subtracted(cur)}; break;
     default: return fail(InvalidParameter);
     }
-    if (!out.infinite) out.path.setFillRule(Qt::WindingFill);
     current = out;
     return Ok;
 }

@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPen>
 
+#include "objects/font.h"
 #include "objects/graphics.h"
 #include "status.h"
 
@@ -17,6 +18,7 @@ struct GpBrush;
 
 namespace engine {
 
+// Units a page may be measured in: all but UnitWorld.
 bool isPageUnit(GpUnit unit);
 
 // The graphics at `handle` if it can be drawn on (its image still exists).

@@ -1,5 +1,10 @@
 // Text on a graphics object: strings in layout rectangles, their measures,
 // the areas of character ranges, and glyphs at given positions.
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <vector>
+
 #include <QGlyphRun>
 #include <QRawFont>
 
@@ -28,6 +33,50 @@ bool readText(const WCHAR* string, INT length, QString& out) {
     return true;
 }
 
+// What decides a string's layout. The diagram draws the same few short
+// strings into the same boxes on every repaint, and laying a string out
+// costs more than drawing it, so recent layouts are kept and reused.
+struct LayoutKey {
+    QString text, family;
+    int style = 0, hint = 0;
+    qreal em = 0;
+    QRectF rect;
+    INT flags = 0;
+    int align = 0, lineAlign = 0;
+    bool typographic = false;
+
+    bool operator==(const LayoutKey&) const = default;
+};
+
+class LayoutCache {
+public:
+    std::shared_ptr<const engine::TextLayout> get(const LayoutKey& key, const GpFont& font,
+                                                  const GpStringFormat* format) {
+        std::lock_guard lock(mutex);
+        for (auto it = entries.begin(); it != entries.end(); ++it) {
+            if (!(it->first == key)) continue;
+            // Most recent first.
+            std::rotate(entries.begin(), it, it + 1);
+            return entries.front().second;
+        }
+        const engine::LayoutFont layoutFont(font, key.em, key.hint);
+        auto layout = std::make_shared<const engine::TextLayout>(key.text, layoutFont, format, key.rect);
+        entries.insert(entries.begin(), {key, layout});
+        if (entries.size() > kSize) entries.pop_back();
+        return layout;
+    }
+
+private:
+    static constexpr size_t kSize = 32;
+    std::mutex mutex;
+    std::vector<std::pair<LayoutKey, std::shared_ptr<const engine::TextLayout>>> entries;
+};
+
+LayoutCache& layoutCache() {
+    static auto* cache = new LayoutCache;  // outlives every static object
+    return *cache;
+}
+
 // Everything a string call needs, looked up and checked.
 struct StringCall {
     GpGraphics* g = nullptr;
@@ -35,7 +84,6 @@ struct StringCall {
     const GpStringFormat* format = nullptr;
     QString text;
     qreal em = 0;
-    QFont qfont;
 
     GpStatus init(GpGraphics* graphics, const WCHAR* string, INT length, const GpFont* f, const RectF* rect,
                   const GpStringFormat* fmt) {
@@ -48,8 +96,18 @@ struct StringCall {
         }
         em = engine::emSizeInWorld(*font, *g);
         GP_CHECK_ARG(em > 0);
-        qfont = engine::layoutFont(*font, em, g->state.textRenderingHint);
         return Ok;
+    }
+
+    std::shared_ptr<const engine::TextLayout> layout(const QRectF& rect) const {
+        LayoutKey key{text, font->qtFamily, font->style, g->state.textRenderingHint, em, rect};
+        if (format) {
+            key.flags = format->flags;
+            key.align = format->align;
+            key.lineAlign = format->lineAlign;
+            key.typographic = format->typographic;
+        }
+        return layoutCache().get(key, *font, format);
     }
 };
 
@@ -67,11 +125,11 @@ GpStatus WINGDIPAPI GdipDrawString(GpGraphics* graphics, GDIPCONST WCHAR* string
     const GpBrush* b = lookup<GpBrush>(brush);
     GP_CHECK_ARG(b && engine::drawable(graphics));
     if (call.text.isEmpty()) return Ok;
-    const engine::TextLayout layout(call.text, call.qfont, call.em, call.format, toQt(*layoutRect));
+    const auto layout = call.layout(toQt(*layoutRect));
     engine::GraphicsPainter painter(call.g);
     if (!painter.active()) return fail(GenericError);
     painter->setPen(QPen(b->toQBrush(), 0));
-    layout.draw(*painter);
+    layout->draw(*painter, call.g->deviceTransform());
     return Ok;
 }
 
@@ -82,11 +140,11 @@ GpStatus WINGDIPAPI GdipMeasureString(GpGraphics* graphics, GDIPCONST WCHAR* str
     StringCall call;
     if (GpStatus s = call.init(graphics, string, length, font, layoutRect, stringFormat); s != Ok) return s;
     GP_CHECK_ARG(boundingBox);
-    const engine::TextLayout layout(call.text, call.qfont, call.em, call.format, toQt(*layoutRect));
-    const QRectF box = call.text.isEmpty() ? QRectF(layoutRect->X, layoutRect->Y, 0, 0) : layout.boundingBox();
+    const auto layout = call.layout(toQt(*layoutRect));
+    const QRectF box = call.text.isEmpty() ? QRectF(layoutRect->X, layoutRect->Y, 0, 0) : layout->boundingBox();
     *boundingBox = {REAL(box.x()), REAL(box.y()), REAL(box.width()), REAL(box.height())};
-    if (codepointsFitted) *codepointsFitted = layout.codepointsFitted();
-    if (linesFilled) *linesFilled = layout.linesFilled();
+    if (codepointsFitted) *codepointsFitted = layout->codepointsFitted();
+    if (linesFilled) *linesFilled = layout->linesFilled();
     return Ok;
 }
 
@@ -109,10 +167,10 @@ GpStatus WINGDIPAPI GdipMeasureCharacterRanges(GpGraphics* graphics, GDIPCONST W
         GP_CHECK_ARG(r && from >= 0 && to <= call.text.size());
         targets.push_back(r);
     }
-    const engine::TextLayout layout(call.text, call.qfont, call.em, call.format, QRectF(toQt(layoutRect)));
+    const auto layout = call.layout(toQt(layoutRect));
     for (size_t i = 0; i < ranges.size(); ++i) {
         targets[i]->infinite = false;
-        targets[i]->path = layout.rangeArea(ranges[i].First, ranges[i].Length);
+        targets[i]->path = layout->rangeArea(ranges[i].First, ranges[i].Length);
     }
     return Ok;
 }

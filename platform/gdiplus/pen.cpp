@@ -133,9 +133,8 @@ QPen GpPen::toQPen() const {
     const GpLineCap cap = startCap == LineCapCustom && customStartCap ? customStartCap->baseCap : startCap;
     pen.setCapStyle(dashStyle != DashStyleSolid && dashCap == DashCapRound ? Qt::RoundCap : qtCap(cap));
     pen.setJoinStyle(qtJoin(lineJoin));
-    // GDI+ measures the miter across the whole join (inner to outer corner),
-    // Qt from the join point: half as far.
-    pen.setMiterLimit(miterLimit / 2);
+    // Both measure the miter as a ratio to the line width, the way SVG does.
+    pen.setMiterLimit(miterLimit);
     if (dashStyle != DashStyleSolid && !dashArray.empty()) {
         QList<qreal> pattern(dashArray.begin(), dashArray.end());
         // Qt wants dash/gap pairs; an odd pattern repeats once to pair up.

@@ -7,6 +7,7 @@
 
 #include "graphics_painting.h"
 #include "objects/font.h"
+#include "objects/font_family.h"
 #include "objects/string_format.h"
 
 namespace engine {
@@ -38,30 +39,40 @@ qreal emSizeInWorld(const GpFont& font, const GpGraphics& g) {
 }
 
 QFont layoutFont(const GpFont& font, qreal emPixels, int textRenderingHint) {
-    QFont f = font.toQFont(emPixels);
-    f.setPointSizeF(emPixels * 72 / kLayoutDpi);
-    f.setHintingPreference(QFont::PreferNoHinting);
+    QFont f = font.toQFont(emPixels, kLayoutDpi);
     const bool smooth = textRenderingHint != 1 && textRenderingHint != 2;
     f.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
     return f;
 }
 
-TextLayout::TextLayout(const QString& text, const QFont& font, qreal emSize, const GpStringFormat* format,
+LayoutFont::LayoutFont(const GpFont& font, qreal em, int textRenderingHint)
+    : qfont(layoutFont(font, em, textRenderingHint)), emSize(em) {
+    FontDesignMetrics m;
+    if (fontDesignMetrics(font.qtFamily, font.style, m) && m.emHeight > 0 && m.lineSpacing > 0) {
+        lineHeight = m.lineSpacing * em / m.emHeight;
+        ascent = m.cellAscent * em / m.emHeight;
+    } else {
+        const QFontMetricsF metrics(qfont, layoutDevice());
+        lineHeight = metrics.lineSpacing();
+        ascent = metrics.ascent();
+    }
+}
+
+TextLayout::TextLayout(const QString& text, const LayoutFont& font, const GpStringFormat* format,
                        const QRectF& layoutRect)
     : layout(QString(text).replace(QLatin1String("\r\n"), QString(QChar::LineSeparator))
                  .replace(QLatin1Char('\n'), QChar::LineSeparator)
                  .replace(QLatin1Char('\r'), QChar::LineSeparator),
-             font, layoutDevice()),
+             font.qfont, layoutDevice()),
       rect(layoutRect) {
     const INT flags = format ? format->flags : 0;
     const int align = format ? format->align : StringAlignmentNear;
     const int lineAlign = format ? format->lineAlign : StringAlignmentNear;
-    padding = format && format->typographic ? 0 : emSize / 6;
+    padding = format && format->typographic ? 0 : font.emSize / 6;
     clip = !(flags & StringFormatFlagsNoClip) && rect.width() > 0 && rect.height() > 0;
 
-    const QFontMetricsF metrics(font, layoutDevice());
-    lineHeight = metrics.lineSpacing();
-    ascent = metrics.ascent();
+    lineHeight = font.lineHeight;
+    ascent = font.ascent;
 
     const bool wrap = rect.width() > 0 && !(flags & StringFormatFlagsNoWrap);
     const qreal available = wrap ? std::max<qreal>(rect.width() - 2 * padding, 1) : kUnlimited;
@@ -140,9 +151,14 @@ QPainterPath TextLayout::rangeArea(int first, int length) const {
     return area;
 }
 
-void TextLayout::draw(QPainter& painter) const {
+void TextLayout::draw(QPainter& painter, const QTransform& clipTransform) const {
     painter.save();
-    if (clip) painter.setClipRect(rect, Qt::IntersectClip);
+    if (clip) {
+        const QTransform drawing = painter.transform();
+        painter.setTransform(clipTransform);
+        painter.setClipRect(rect, Qt::IntersectClip);
+        painter.setTransform(drawing);
+    }
     for (const Line& l : lines) {
         // Baselines one font ascent below each line's top, whatever the
         // fallback fonts on the line would make of it.

@@ -38,12 +38,21 @@ QFont layoutFont(const GpFont& font, qreal emPixels, int textRenderingHint);
 // into exact fractional pixel sizes.
 QPaintDevice* layoutDevice();
 
+// A font ready for layout: the Qt font and the family's design metrics
+// scaled to the em size (world units).
+struct LayoutFont {
+    LayoutFont(const GpFont& font, qreal emSize, int textRenderingHint);
+    QFont qfont;
+    qreal emSize;
+    qreal lineHeight;  // the family's line spacing
+    qreal ascent;      // the family's cell ascent
+};
+
 class TextLayout {
 public:
     // `format` null means the default format. A rectangle of zero width
     // (height) neither wraps (nor limits) the lines.
-    TextLayout(const QString& text, const QFont& font, qreal emSize, const GpStringFormat* format,
-               const QRectF& rect);
+    TextLayout(const QString& text, const LayoutFont& font, const GpStringFormat* format, const QRectF& rect);
 
     // The box the laid-out lines fill, padding included.
     QRectF boundingBox() const;
@@ -52,8 +61,9 @@ public:
     // The area covered by characters [first, first + length), line by line.
     QPainterPath rangeArea(int first, int length) const;
     // Draws the visible lines with the painter's current pen; clips to the
-    // layout rectangle unless the format says not to.
-    void draw(QPainter& painter) const;
+    // layout rectangle, mapped by `clipTransform` (world to whole device
+    // pixels), unless the format says not to.
+    void draw(QPainter& painter, const QTransform& clipTransform) const;
 
 private:
     struct Line {

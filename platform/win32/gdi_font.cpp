@@ -82,10 +82,3 @@ HFONT WINAPI CreateFontIndirectW(const LOGFONTW* logFont) {
     return gdiObjectRegister(new GdiFont(lf));
 }
 
-// Weak: replaced by the device-context layer's definitions when it is built in.
-extern "C" __attribute__((weak, visibility("default"))) HDC WINAPI GetDC(HWND) {
-    return nullptr;
-}
-extern "C" __attribute__((weak, visibility("default"))) int WINAPI ReleaseDC(HWND, HDC) {
-    return 0;
-}

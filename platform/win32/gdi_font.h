@@ -76,9 +76,3 @@ WIN32_API HGDIOBJ WINAPI GetStockObject(int index);
 WIN32_API HFONT WINAPI CreateFontIndirectA(const LOGFONTA* logFont);
 WIN32_API HFONT WINAPI CreateFontIndirectW(const LOGFONTW* logFont);
 
-// The screen device context (window null) and its release. The device-context
-// layer defines them; a build without it gets the fallbacks in gdi_font.cpp,
-// which hand out no context (font creation from a LOGFONT does not need one:
-// every context here has 96 dpi).
-WIN32_API HDC WINAPI GetDC(HWND window);
-WIN32_API int WINAPI ReleaseDC(HWND window, HDC dc);

@@ -8,7 +8,7 @@
 #include <QRect>
 #include <string>
 
-#include "other_families.h"
+#include "gdiplus_flat.h"
 
 namespace drawing_test {
 

@@ -7,15 +7,6 @@
 
 #include "gdiplus_flat.h"
 
-// Entry points of other object kinds that these tests lean on, with their
-// documented signatures.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteFontFamily(GpFontFamily* fontFamily);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateBitmapFromScan0(INT width, INT height, INT stride, PixelFormat format,
-                                                          BYTE* scan0, GpBitmap** bitmap);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteGraphics(GpGraphics* graphics);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDisposeImage(GpImage* image);
-
 namespace {
 
 class EngineFont : public ::testing::Test {
@@ -206,6 +197,47 @@ TEST_F(EngineFont, LogfontRoundTripsThroughAGraphics) {
     EXPECT_EQ(GdipGetLogFontA(font, nullptr, &out), InvalidParameter);
 
     GdipDeleteFont(font);
+    GdipDeleteGraphics(graphics);
+    GdipDisposeImage(reinterpret_cast<GpImage*>(bitmap));
+}
+
+TEST_F(EngineFont, HeightOnAGraphicsIsInItsPageUnits) {
+    std::vector<BYTE> pixels(16 * 16 * 4);
+    GpBitmap* bitmap = nullptr;
+    GpGraphics* graphics = nullptr;
+    ASSERT_EQ(GdipCreateBitmapFromScan0(16, 16, 64, PixelFormat32bppARGB, pixels.data(), &bitmap), Ok);
+    ASSERT_EQ(GdipGetImageGraphicsContext(reinterpret_cast<GpImage*>(bitmap), &graphics), Ok);
+    LOGFONTA lf = Record(-12, "Times New Roman");
+    GpFont* base = nullptr;
+    ASSERT_EQ(GdipCreateFontFromLogfontA(nullptr, &lf, &base), Ok);
+    GpFontFamily* family = nullptr;
+    ASSERT_EQ(GdipGetFamily(base, &family), Ok);
+    GpFont* points = nullptr;
+    ASSERT_EQ(GdipCreateFont(family, 12, 0, UnitPoint, &points), Ok);
+
+    // 12 pt: 16 px at 96 dpi; its line spacing is 2355/2048 of that.
+    const REAL spacingPx = 16 * 2355 / 2048.0f;
+    struct Case {
+        GpUnit pageUnit;
+        REAL pageScale;
+        REAL expected;
+    };
+    for (const Case& c : {Case{UnitPixel, 1, spacingPx}, Case{UnitPoint, 1, spacingPx * 72 / 96},
+                          Case{UnitInch, 1, spacingPx / 96}, Case{UnitPixel, 2, spacingPx / 2}}) {
+        ASSERT_EQ(GdipSetPageUnit(graphics, c.pageUnit), Ok);
+        ASSERT_EQ(GdipSetPageScale(graphics, c.pageScale), Ok);
+        REAL height = 0;
+        ASSERT_EQ(GdipGetFontHeight(points, graphics, &height), Ok);
+        EXPECT_NEAR(height, c.expected, 1e-3) << "page unit " << c.pageUnit << " scale " << c.pageScale;
+    }
+    // The LOGFONT height is in device pixels whatever the page unit.
+    LOGFONTA out{};
+    ASSERT_EQ(GdipGetLogFontA(points, graphics, &out), Ok);
+    EXPECT_EQ(out.lfHeight, -16);
+
+    GdipDeleteFont(points);
+    GdipDeleteFontFamily(family);
+    GdipDeleteFont(base);
     GdipDeleteGraphics(graphics);
     GdipDisposeImage(reinterpret_cast<GpImage*>(bitmap));
 }

@@ -1,12 +1,15 @@
 // Pens and solid fills at the engine's flat interface.
 #include <gtest/gtest.h>
 
+#include <QTransform>
+
 #include <cmath>
+#include <string>
+#include <utility>
 #include <limits>
 #include <vector>
 
 #include "gdiplus_flat.h"
-#include "objects/pen.h"
 
 namespace {
 
@@ -217,9 +220,14 @@ TEST_F(EnginePen, PenFilledWithABrushKeepsItsOwnCopy) {
 }
 
 TEST_F(EnginePen, TransformOrderDecidesWhatComesFirst) {
-    // The pen's transform is read from its record: no entry point reads
-    // matrix elements back.
-    const QTransform& t = reinterpret_cast<const GpPen*>(pen)->transform;
+    GpMatrix* matrix = nullptr;
+    ASSERT_EQ(GdipCreateMatrix(&matrix), Ok);
+    auto transform = [&] {
+        REAL e[6] = {};
+        EXPECT_EQ(GdipGetPenTransform(pen, matrix), Ok);
+        EXPECT_EQ(GdipGetMatrixElements(matrix, e), Ok);
+        return QTransform(e[0], e[1], e[2], e[3], e[4], e[5]);
+    };
     struct Case {
         GpMatrixOrder order;
         qreal dx;  // where the origin lands after translate (10, 0) and scale 2
@@ -228,15 +236,131 @@ TEST_F(EnginePen, TransformOrderDecidesWhatComesFirst) {
         ASSERT_EQ(GdipResetPenTransform(pen), Ok);
         ASSERT_EQ(GdipTranslatePenTransform(pen, 10, 0, MatrixOrderPrepend), Ok);
         ASSERT_EQ(GdipScalePenTransform(pen, 2, 2, c.order), Ok);
-        EXPECT_DOUBLE_EQ(t.map(QPointF(0, 0)).x(), c.dx) << "order " << c.order;
+        EXPECT_FLOAT_EQ(transform().map(QPointF(0, 0)).x(), c.dx) << "order " << c.order;
     }
     // Clockwise on a y-down surface: +x turns to +y.
     ASSERT_EQ(GdipResetPenTransform(pen), Ok);
     ASSERT_EQ(GdipRotatePenTransform(pen, 90, MatrixOrderPrepend), Ok);
-    const QPointF turned = t.map(QPointF(1, 0));
-    EXPECT_NEAR(turned.x(), 0, 1e-9);
-    EXPECT_NEAR(turned.y(), 1, 1e-9);
+    const QPointF turned = transform().map(QPointF(1, 0));
+    EXPECT_NEAR(turned.x(), 0, 1e-6);
+    EXPECT_NEAR(turned.y(), 1, 1e-6);
     EXPECT_EQ(GdipScalePenTransform(pen, 0, 1, MatrixOrderPrepend), InvalidParameter);
+    GdipDeleteMatrix(matrix);
+}
+
+TEST_F(EnginePen, CustomCapsAreCopiedInAndOut) {
+    GpPath* path = nullptr;
+    ASSERT_EQ(GdipCreatePath(FillModeAlternate, &path), Ok);
+    ASSERT_EQ(GdipAddPathLine(path, -1, -1, 0, 0), Ok);
+    GpCustomLineCap* cap = nullptr;
+    EXPECT_EQ(GdipCreateCustomLineCap(nullptr, nullptr, LineCapFlat, 0, &cap), InvalidParameter);
+    ASSERT_EQ(GdipCreateCustomLineCap(nullptr, path, LineCapRound, 0.5f, &cap), Ok);
+    ASSERT_EQ(GdipDeletePath(path), Ok);  // the cap keeps its own outline
+
+    GpCustomLineCap* none = nullptr;
+    EXPECT_EQ(GdipGetPenCustomStartCap(pen, &none), InvalidParameter);
+    ASSERT_EQ(GdipSetPenCustomStartCap(pen, cap), Ok);
+    ASSERT_EQ(GdipDeleteCustomLineCap(cap), Ok);  // the pen keeps its own copy
+    GpLineCap start = 0;
+    GdipGetPenStartCap(pen, &start);
+    EXPECT_EQ(start, LineCapCustom);
+
+    GpCustomLineCap* got = nullptr;
+    ASSERT_EQ(GdipGetPenCustomStartCap(pen, &got), Ok);
+    GpCustomLineCap* clone = nullptr;
+    ASSERT_EQ(GdipCloneCustomLineCap(got, &clone), Ok);
+    EXPECT_NE(clone, got);
+    EXPECT_EQ(GdipDeleteCustomLineCap(got), Ok);
+    EXPECT_EQ(GdipDeleteCustomLineCap(clone), Ok);
+
+    // A plain cap replaces the custom one.
+    ASSERT_EQ(GdipSetPenStartCap(pen, LineCapRound), Ok);
+    EXPECT_EQ(GdipGetPenCustomStartCap(pen, &none), InvalidParameter);
+    EXPECT_EQ(none, nullptr);
+}
+
+// What a pen's settings do to the pixels: strokes on a small bitmap, no
+// antialiasing, so each pixel is either painted or not.
+class EnginePenStroke : public EnginePen {
+protected:
+    void SetUp() override {
+        EnginePen::SetUp();
+        ASSERT_EQ(GdipCreateBitmapFromScan0(48, 16, 0, PixelFormat32bppARGB, nullptr, &bitmap), Ok);
+        ASSERT_EQ(GdipGetImageGraphicsContext(reinterpret_cast<GpImage*>(bitmap), &graphics), Ok);
+    }
+    void TearDown() override {
+        GdipDeleteGraphics(graphics);
+        GdipDisposeImage(reinterpret_cast<GpImage*>(bitmap));
+        EnginePen::TearDown();
+    }
+    // Which pixels of row y are painted, as a string of '#' and '.'.
+    std::string Row(int y) {
+        std::string row;
+        for (int x = 0; x < 48; ++x) {
+            ARGB c = 0;
+            EXPECT_EQ(GdipBitmapGetPixel(bitmap, x, y, &c), Ok);
+            row += (c >> 24) > 0x80 ? '#' : '.';
+        }
+        return row;
+    }
+    GpBitmap* bitmap = nullptr;
+    GpGraphics* graphics = nullptr;
+};
+
+// The painted runs of a row: (first pixel, length) each. Where a run starts
+// on the pixel grid is the drawing code's business; lengths and spacing are
+// the pen's.
+std::vector<std::pair<int, int>> Runs(const std::string& row) {
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < static_cast<int>(row.size()); ++x) {
+        if (row[x] != '#') continue;
+        if (x > 0 && row[x - 1] == '#') {
+            ++runs.back().second;
+        } else {
+            runs.push_back({x, 1});
+        }
+    }
+    return runs;
+}
+
+TEST_F(EnginePenStroke, DashesRepeatInPenWidths) {
+    // Width 2: Dash is 6 pixels on, 2 off, so runs of 6 start every 8 pixels.
+    ASSERT_EQ(GdipSetPenWidth(pen, 2), Ok);
+    ASSERT_EQ(GdipSetPenDashStyle(pen, DashStyleDash), Ok);
+    ASSERT_EQ(GdipDrawLine(graphics, pen, 0, 8, 48, 8), Ok);
+    const auto runs = Runs(Row(8));
+    ASSERT_GE(runs.size(), 5u) << Row(8);
+    for (std::size_t i = 1; i + 1 < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].second, 6) << Row(8);
+        EXPECT_EQ(runs[i].first - runs[i - 1].first, 8) << Row(8);
+    }
+}
+
+TEST_F(EnginePenStroke, SquareCapsReachHalfTheWidthPastTheEnds) {
+    ASSERT_EQ(GdipSetPenWidth(pen, 6), Ok);
+    std::vector<std::pair<int, int>> flat, square;
+    for (auto* runs : {&flat, &square}) {
+        const GpLineCap cap = runs == &flat ? LineCapFlat : LineCapSquare;
+        GdipGraphicsClear(graphics, 0);
+        ASSERT_EQ(GdipSetPenLineCap197819(pen, cap, cap, DashCapFlat), Ok);
+        ASSERT_EQ(GdipDrawLine(graphics, pen, 10, 8, 30, 8), Ok);
+        *runs = Runs(Row(8));
+        ASSERT_EQ(runs->size(), 1u) << Row(8);
+    }
+    EXPECT_EQ(flat[0].second, 20);
+    EXPECT_EQ(square[0].second, 26);
+    EXPECT_EQ(square[0].first, flat[0].first - 3);
+}
+
+TEST_F(EnginePenStroke, BrushFillPaintsInTheBrushColour) {
+    GpSolidFill* fill = nullptr;
+    ASSERT_EQ(GdipCreateSolidFill(0xFF00C000, &fill), Ok);
+    ASSERT_EQ(GdipSetPenBrushFill(pen, reinterpret_cast<GpBrush*>(fill)), Ok);
+    GdipDeleteBrush(reinterpret_cast<GpBrush*>(fill));
+    ASSERT_EQ(GdipDrawLine(graphics, pen, 0, 8, 48, 8), Ok);
+    ARGB c = 0;
+    ASSERT_EQ(GdipBitmapGetPixel(bitmap, 20, 8, &c), Ok);
+    EXPECT_EQ(c, 0xFF00C000u);
 }
 
 TEST(EngineSolidFill, ColourTypeAndCloneBehave) {

@@ -8,6 +8,7 @@
 
 #include "binding.h"
 #include "bitmap.h"
+#include "bitmap_entry_points.h"
 #include "graphics_session.h"
 
 namespace {
@@ -119,7 +120,7 @@ TEST_F(BitmapWrapper, CloneImageHandsOverWithoutAContext) {
         EXPECT_EQ(target.GetImageWidth(), 30u);
         EXPECT_EQ(target.BitmapGetPixel(1, 2), 0xFF336699u);
         // No context: drawing on the clone fails.
-        EXPECT_FALSE(target.GraphicsClear(0xFFFFFFFF));
+        EXPECT_NE(GDIP(GdipGraphicsClear)(target.GetDrawingContext(), 0xFFFFFFFF), Ok);
     }
 
     Bitmap empty, target;

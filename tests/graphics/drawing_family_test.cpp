@@ -8,18 +8,6 @@
 #include "drawing_family.h"
 #include "graphics_session.h"
 
-extern "C" {
-GpStatus WINGDIPAPI GdipCreateBitmapFromScan0(INT width, INT height, INT stride, PixelFormat format, BYTE* scan0,
-                                              GpBitmap** bitmap);
-GpStatus WINGDIPAPI GdipDisposeImage(GpImage* image);
-GpStatus WINGDIPAPI GdipBitmapGetPixel(GpBitmap* bitmap, INT x, INT y, ARGB* color);
-GpStatus WINGDIPAPI GdipCreateSolidFill(ARGB color, GpSolidFill** brush);
-GpStatus WINGDIPAPI GdipDeleteBrush(GpBrush* brush);
-GpStatus WINGDIPAPI GdipDeleteMatrix(GpMatrix* matrix);
-GpStatus WINGDIPAPI GdipGetMatrixElements(GDIPCONST GpMatrix* matrix, REAL* matrixOut);
-GpStatus WINGDIPAPI GdipGetImageWidth(GpImage* image, UINT* width);
-}
-
 namespace graphics {
 namespace {
 

@@ -9,11 +9,6 @@
 #include "graphics_session.h"
 #include "last_status.h"
 
-GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateFontFamilyFromName(GDIPCONST WCHAR* name,
-                                                             GpFontCollection* fontCollection,
-                                                             GpFontFamily** fontFamily);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteFontFamily(GpFontFamily* fontFamily);
-
 namespace graphics {
 namespace {
 

@@ -2,15 +2,30 @@
 // transform about a point.
 #include <gtest/gtest.h>
 
+#include <QTransform>
+
+#include <limits>
+
 #include "binding.h"
 #include "graphics_session.h"
 #include "last_status.h"
-#include "objects/pen.h"
 #include "pen.h"
 #include "solid_brush.h"
 
 namespace graphics {
 namespace {
+
+// Holds a matrix the way a Matrix wrapper would, and releases it.
+class MatrixHolder : public WrapperObject {
+public:
+    ~MatrixHolder() override { Destroy(); }
+    void Destroy() override {
+        if (GetHandle()) GDIP(GdipDeleteMatrix)(static_cast<GpMatrix*>(GetHandle()));
+        SetHandle(nullptr);
+    }
+    std::unique_ptr<WrapperObject> Copy() const override { return nullptr; }
+    void OnHandleSet(void*) override {}
+};
 
 class GraphicsPen : public ::testing::Test {
 protected:
@@ -18,9 +33,13 @@ protected:
         ASSERT_TRUE(GraphicsSession::Start());
         resetCallCounts();
     }
-    // The pen's transform, read from the engine's record of it.
-    static QTransform TransformOf(const Pen& pen) {
-        return static_cast<const GpPen*>(pen.GetHandle())->transform;
+    // The pen's transform, through a matrix handed out by GetPenTransform.
+    static QTransform TransformOf(Pen& pen) {
+        MatrixHolder matrix;
+        EXPECT_TRUE(pen.GetPenTransform(matrix));
+        REAL e[6] = {};
+        EXPECT_EQ(GDIP(GdipGetMatrixElements)(static_cast<GpMatrix*>(matrix.GetHandle()), e), Ok);
+        return QTransform(e[0], e[1], e[2], e[3], e[4], e[5]);
     }
 };
 
@@ -50,6 +69,13 @@ TEST_F(GraphicsPen, SetPenUnitTruncatesTowardZero) {
         ASSERT_TRUE(pen.SetPenUnit(c.given)) << c.given;
         EXPECT_EQ(pen.GetPenUnit(), c.unit) << c.given;
     }
+    // Values that name no unit are refused and change nothing.
+    ASSERT_TRUE(pen.SetPenUnit(2.5f));
+    for (float bad : {7.0f, std::numeric_limits<float>::quiet_NaN(), 3e9f, -3e9f}) {
+        EXPECT_FALSE(pen.SetPenUnit(bad)) << bad;
+        EXPECT_EQ(LastStatus, InvalidParameter) << bad;
+    }
+    EXPECT_EQ(pen.GetPenUnit(), UnitPixel);
 }
 
 TEST_F(GraphicsPen, FailedCreateLeavesThePenEmpty) {
@@ -97,7 +123,7 @@ TEST_F(GraphicsPen, ArrayGettersReplaceTheCallersArray) {
 }
 
 TEST_F(GraphicsPen, TransformAboutAPointKeepsThatPointInPlace) {
-    const PointF centre{10, 5};
+    const FloatPoint centre{10, 5};
     struct Case {
         const char* what;
         bool rotate;
@@ -118,9 +144,9 @@ TEST_F(GraphicsPen, TransformAboutAPointKeepsThatPointInPlace) {
         EXPECT_EQ(callCount("GdipTranslatePenTransform"), 2u) << c.what;
 
         QTransform about;
-        about.translate(centre.X, centre.Y);
+        about.translate(centre.x, centre.y);
         c.rotate ? about.rotate(90) : about.scale(2, 3);
-        about.translate(-centre.X, -centre.Y);
+        about.translate(-centre.x, -centre.y);
         const QTransform expected = c.order.value == MatrixOrderAppend ? before * about : about * before;
         const QTransform got = TransformOf(pen);
         for (QPointF p : {QPointF(0, 0), QPointF(1, 0), QPointF(0, 1)}) {

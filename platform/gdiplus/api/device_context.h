@@ -24,10 +24,3 @@ GDIP_EXPORT GpStatus WINGDIPAPI GdipGetDC(GpGraphics* graphics, HDC* hdc);
 // Gives back the DC that GdipGetDC lent; InvalidParameter for any other DC.
 GDIP_EXPORT GpStatus WINGDIPAPI GdipReleaseDC(GpGraphics* graphics, HDC hdc);
 
-// Declared with the rest of the graphics family; repeated here for the
-// graphics objects this family makes.
-GDIP_EXPORT GpStatus WINGDIPAPI GdipDeleteGraphics(GpGraphics* graphics);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipGraphicsClear(GpGraphics* graphics, ARGB color);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipGetDpiX(GpGraphics* graphics, REAL* dpi);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipGetDpiY(GpGraphics* graphics, REAL* dpi);
-GDIP_EXPORT GpStatus WINGDIPAPI GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics);

@@ -24,13 +24,13 @@ GDIP_EXPORT GpStatus WINGDIPAPI GdipGetFamily(GpFont* font, GpFontFamily** famil
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetFontStyle(GpFont* font, INT* style);
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetFontSize(GpFont* font, REAL* size);
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetFontUnit(GpFont* font, GpUnit* unit);
-// Line spacing in the units of `graphics` (pixels); a null graphics measures
-// at 96 dpi.
+// Line spacing in the page units of `graphics` at its resolution; a null
+// graphics measures in pixels at 96 dpi.
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetFontHeight(GDIPCONST GpFont* font, GDIPCONST GpGraphics* graphics,
                                                   REAL* height);
 // Line spacing in pixels at `dpi` dots per inch.
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetFontHeightGivenDPI(GDIPCONST GpFont* font, REAL dpi, REAL* height);
 // The font as a LOGFONT for `graphics` (required): lfHeight is minus the em
-// height in that graphics' pixels.
+// height in that graphics' device pixels (page unit and scale applied).
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetLogFontA(GpFont* font, GpGraphics* graphics, LOGFONTA* logfontA);
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetLogFontW(GpFont* font, GpGraphics* graphics, LOGFONTW* logfontW);

@@ -19,6 +19,7 @@
 #include <QTransform>
 #include <vector>
 
+#include "lent_dc.h"
 #include "object.h"
 
 struct GpImage;
@@ -63,6 +64,7 @@ struct GpGraphics : engine::Object {
     QPaintDevice* device = nullptr;  // what the drawing lands on
     GpImage* image = nullptr;        // the image, when made on one
     HDC hdc = nullptr;               // the device context, when made on one
+    engine::LentDc lentDc;           // what GdipGetDC lent, until GdipReleaseDC
     REAL dpiX = 96, dpiY = 96;       // resolution of the surface
 
     engine::GraphicsSettings state;
