@@ -1,5 +1,7 @@
 #include "graphics_painting.h"
 
+#include <QPainterPathStroker>
+
 #include "objects/brush.h"
 #include "objects/image.h"
 #include "objects/pen.h"
@@ -60,13 +62,54 @@ QPen devicePen(const GpPen* pen, const GpGraphics* g) {
     return q;
 }
 
+namespace {
+
+// True when every figure of `path` ends where it started.
+bool allFiguresClosed(const QPainterPath& path) {
+    if (path.isEmpty()) return false;
+    QPointF start;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            if (i > 0 && QPointF(path.elementAt(i - 1)) != start) return false;
+            start = e;
+        }
+    }
+    return QPointF(path.elementAt(path.elementCount() - 1)) == start;
+}
+
+// The area a pen covers along `path`, for the cases Qt's pens do not
+// cover: a pen transform shapes the nib (the path is stroked in the pen's
+// own space and the outline mapped back), and an inset pen keeps inside
+// closed figures. False when a plain stroke will do.
+bool penOutline(const GpPen& pen, const QPen& q, const QPainterPath& path, QPainterPath& outline) {
+    // Only the nib's shape matters, not where the transform would move it.
+    QTransform nib = pen.transform;
+    nib.setMatrix(nib.m11(), nib.m12(), 0, nib.m21(), nib.m22(), 0, 0, 0, 1);
+    const bool shaped = !q.isCosmetic() && !nib.isIdentity() && nib.isInvertible();
+    const bool inset = pen.alignment == PenAlignmentInset && allFiguresClosed(path);
+    if (!shaped && !inset) return false;
+    QPainterPathStroker stroker(q);
+    if (q.widthF() <= 0) stroker.setWidth(1);
+    if (inset) stroker.setWidth(stroker.width() * 2);
+    outline = shaped ? nib.map(stroker.createStroke(nib.inverted().map(path))) : stroker.createStroke(path);
+    outline.setFillRule(Qt::WindingFill);
+    if (inset) outline = outline.intersected(path);
+    return true;
+}
+
+}  // namespace
+
 GpStatus strokePath(GpGraphics* graphics, GpPen* pen, const QPainterPath& path) {
     GpGraphics* g = drawable(graphics);
     GpPen* p = lookup<GpPen>(pen);
     GP_CHECK_ARG(g && p);
     GraphicsPainter painter(g);
     if (!painter.active()) return fail(GenericError);
-    painter->strokePath(path, devicePen(p, g));
+    const QPen q = devicePen(p, g);
+    QPainterPath outline;
+    if (penOutline(*p, q, path, outline)) painter->fillPath(outline, q.brush());
+    else painter->strokePath(path, q);
     return Ok;
 }
 

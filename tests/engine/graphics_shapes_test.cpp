@@ -124,6 +124,26 @@ TEST_F(ShapesTest, PenIsCentredOnTheOutline) {
     EXPECT_EQ(ink.bottom(), 52);
 }
 
+TEST_F(ShapesTest, PenTransformShapesTheNibAndInsetKeepsInside) {
+    ASSERT_EQ(GdipSetPixelOffsetMode(surface.graphics, PixelOffsetModeHalf), Ok);
+    Pen tall;
+    SKIP_IF_MISSING(GdipCreatePen1(kBlack, 4, UnitWorld, &tall.pen));
+    // A nib three times as tall: a horizontal line 12 pixels thick, along
+    // its own length.
+    ASSERT_EQ(GdipScalePenTransform(tall.pen, 1, 3, MatrixOrderPrepend), Ok);
+    ASSERT_EQ(GdipDrawLine(surface.graphics, tall.pen, 20, 50, 120, 50), Ok);
+    EXPECT_EQ(surface.inkBounds(128), QRect(20, 44, 100, 12));
+
+    ASSERT_EQ(GdipGraphicsClear(surface.graphics, 0), Ok);
+    Pen inset;
+    ASSERT_EQ(GdipCreatePen1(kBlack, 6, UnitWorld, &inset.pen), Ok);
+    ASSERT_EQ(GdipSetPenMode(inset.pen, PenAlignmentInset), Ok);
+    ASSERT_EQ(GdipDrawRectangle(surface.graphics, inset.pen, 20, 20, 60, 40), Ok);
+    EXPECT_EQ(surface.inkBounds(128), QRect(20, 20, 60, 40));
+    EXPECT_EQ(surface.alpha(22, 40), 255);
+    EXPECT_EQ(surface.alpha(30, 40), 0);
+}
+
 TEST_F(ShapesTest, SmoothingModeDecidesAntialiasing) {
     struct Case {
         SmoothingMode mode;
