@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "binding.h"
-#include "bitmap_entry_points.h"
 
 namespace graphics {
 namespace {

@@ -5,7 +5,6 @@
 
 #include "binding.h"
 #include "bitmap.h"
-#include "bitmap_entry_points.h"
 
 namespace graphics {
 namespace {

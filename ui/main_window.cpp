@@ -11,6 +11,8 @@
 #include "donation_panel.h"
 #include "diagram_renderer.h"
 #include "element_presets.h"
+#include "export_commands.h"
+#include "help_window.h"
 #include "graphics.h"
 #include "bitmap.h"
 #include "graphics_session.h"
@@ -49,6 +51,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     connect(ui.颜色选择器1, &toolkit::ColorPicker::colorPicked, this, &MainWindow::colorPicked);
     connect(ui.画板1, &toolkit::Canvas::paint, this, &MainWindow::paintCanvas);
     connectPresetButtons();
+    connect(ui.按钮1, &QPushButton::clicked, this, [] { copyToClipboardCommand(); });
+    connect(ui.按钮2, &QPushButton::clicked, this, [this] { savePngCommand(this); });
+    connect(ui.按钮3, &QPushButton::clicked, this, [this] { HelpWindow::showModal(this); });
+    connect(timer, &QTimer::timeout, this, [this] { showRandomDonationPicture(ui.图片框2); });
 
     centreOnScreen();
     timer->start();
@@ -83,7 +89,7 @@ void MainWindow::created() {
     fields[0]->setText(toolkit::integerToText(model.nuclearCharge));
     for (int k = 0; k < diagram::kShellCount; ++k) fields[k + 1]->setText(toolkit::integerToText(model.shellCounts[k]));
     diagram::diagramParameters.whiteBackground = 0;
-    // The first donation picture goes here, with the donation panel.
+    showRandomDonationPicture(ui.图片框2);
 }
 
 void MainWindow::fieldChanged(int box) {

@@ -50,7 +50,9 @@ GpStatus WINGDIPAPI GdipGetDC(GpGraphics* graphics, HDC* hdc) {
     auto* g = engine::lookup<GpGraphics>(graphics);
     GP_CHECK_ARG(g && hdc);
     GP_CHECK(!g->lentDc.dc, ObjectBusy);
-    if (g->hdc && deviceContextIsLive(g->hdc)) {
+    if (g->hdc) {
+        // The DC it was made on; once that is gone, so may be its image.
+        GP_CHECK(deviceContextIsLive(g->hdc), Win32Error);
         g->lentDc.dc = g->hdc;
     } else {
         HDC made = createImageDC(drawnImage(g));

@@ -93,6 +93,14 @@ TEST_F(GraphicsOnDevice, GetDCLendsTheDCTheGraphicsWasMadeOn) {
     EXPECT_EQ(GdipReleaseDC(g, lent), Ok);
     EXPECT_EQ(GdipReleaseDC(g, lent), InvalidParameter);  // nothing lent now
     EXPECT_TRUE(deviceContextIsLive(dc));                  // still the caller's
+
+    // Once the caller has ended its DC there is nothing to lend.
+    HDC own = createImageDC(&store);
+    GpGraphics* orphan = nullptr;
+    ASSERT_EQ(GdipCreateFromHDC(own, &orphan), Ok);
+    destroyImageDC(own);
+    EXPECT_EQ(GdipGetDC(orphan, &lent), Win32Error);
+    EXPECT_EQ(GdipDeleteGraphics(orphan), Ok);
     EXPECT_EQ(GdipDeleteGraphics(g), Ok);
 }
 

@@ -8,7 +8,6 @@
 
 #include "binding.h"
 #include "bitmap.h"
-#include "bitmap_entry_points.h"
 #include "graphics_session.h"
 
 namespace {

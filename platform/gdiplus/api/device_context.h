@@ -19,7 +19,8 @@ GDIP_EXPORT GpStatus WINGDIPAPI GdipCreateFromHWNDICM(HWND hwnd, GpGraphics** gr
 // A device context over what the graphics object draws on, valid until
 // GdipReleaseDC; a graphics object made on a DC lends that DC. While it is
 // lent, a second GdipGetDC answers ObjectBusy. InvalidParameter for a null
-// output or an unknown graphics object.
+// output or an unknown graphics object; Win32Error when the DC it was made
+// on has been released.
 GDIP_EXPORT GpStatus WINGDIPAPI GdipGetDC(GpGraphics* graphics, HDC* hdc);
 // Gives back the DC that GdipGetDC lent; InvalidParameter for any other DC.
 GDIP_EXPORT GpStatus WINGDIPAPI GdipReleaseDC(GpGraphics* graphics, HDC hdc);
