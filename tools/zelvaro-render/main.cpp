@@ -2,8 +2,6 @@
 // a PNG file, through the same renderer the program's canvas uses.
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
-#include <QImageWriter>
 
 #include <array>
 #include <cerrno>
@@ -172,18 +170,6 @@ void setPreset(const diagram::ElementPreset& preset) {
     setSpecies(preset.nuclearCharge(), shells);
 }
 
-// The picture's straight ARGB pixels.
-QImage pixelsOf(graphics::Bitmap& bitmap) {
-    const int width = int(bitmap.GetImageWidth());
-    const int height = int(bitmap.GetImageHeight());
-    QImage image(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) row[x] = bitmap.BitmapGetPixel(x, y);
-    }
-    return image;
-}
-
 // Renders the model and writes the picture to `path` through a temporary
 // file beside it, so that `path` is either the whole new picture or left as
 // it was. False with `error` set on failure.
@@ -209,9 +195,9 @@ bool renderTo(const std::string& path, bool white, std::string& error) {
     fchmod(fd, 0666 & ~mask);
     close(fd);
 
-    QImageWriter writer(QString::fromStdString(temporary), "png");
-    if (!writer.write(pixelsOf(*diagram::diagramBitmap))) {
-        error = writer.errorString().toStdString();
+    // The format left out is the PNG encoder.
+    if (!diagram::diagramBitmap->SaveToFile(temporary)) {
+        error = "the PNG encoder failed (status " + std::to_string(graphics::LastStatus) + ")";
         std::remove(temporary.c_str());
         return false;
     }
