@@ -1,6 +1,7 @@
 #include "export_commands.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "bitmap.h"
@@ -19,7 +20,8 @@ namespace {
 const std::string kBmpFormat = "{B96B3CAB-0728-11D3-9D7B-0000F81EF32E}";
 
 // Why a save failed, in words a user can act on.
-QString saveFailureReason(int status) {
+QString saveFailureReason(const QString& target, int status) {
+    if (QFileInfo(target).isDir()) return QStringLiteral("已有同名的文件夹。");
     switch (status) {
     case AccessDenied: return QStringLiteral("没有写入该位置的权限（文件夹受保护或文件只读）。");
     case Win32Error:
@@ -58,7 +60,7 @@ bool savePngCommand(QWidget* parent, const FileChooser& choose) {
     // never leaves an existing file half-written.
     if (diagram::diagramBitmap->SaveToFile(target.toStdString())) return true;
     QMessageBox::warning(parent, QStringLiteral("保存失败"),
-                         QStringLiteral("无法保存文件“%1”。\n%2").arg(target, saveFailureReason(graphics::LastStatus)));
+                         QStringLiteral("无法保存文件“%1”。\n%2").arg(target, saveFailureReason(target, graphics::LastStatus)));
     return false;
 }
 

@@ -12,10 +12,51 @@ struct DecodedImage {
     QImage image;
 };
 
+namespace {
+
+std::uint32_t read32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 | std::uint32_t(bytes[at + 2]) << 16 |
+           std::uint32_t(bytes[at + 3]) << 24;
+}
+
+// A 32-bit BI_RGB BMP keeps straight alpha in its fourth byte (as GDI+
+// writes pictures with alpha), which Qt's reader drops; the picture with
+// its alpha, or a null image when the file has none (all fourth bytes 0,
+// as older writers leave them) or is not such a BMP.
+QImage bmpWithAlpha(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return {};
+    const std::uint32_t offBits = read32(bytes, 10);
+    const std::uint32_t headerSize = read32(bytes, 14);
+    const auto width = static_cast<std::int32_t>(read32(bytes, 18));
+    const auto height = static_cast<std::int32_t>(read32(bytes, 22));
+    const std::uint32_t bitsAndPlanes = read32(bytes, 26);
+    const std::uint32_t compression = read32(bytes, 30);
+    if (headerSize < 40 || (bitsAndPlanes >> 16) != 32 || compression != BI_RGB || width <= 0 || height == 0 ||
+        width > 65535 || height > 65535 || height < -65535)
+        return {};
+    const int rows = height < 0 ? -height : height;
+    const std::size_t stride = std::size_t(width) * 4;
+    if (offBits > bytes.size() || (bytes.size() - offBits) / stride < std::size_t(rows)) return {};
+    QImage image(width, rows, QImage::Format_ARGB32);
+    bool anyAlpha = false;
+    for (int y = 0; y < rows; ++y) {
+        const std::uint8_t* in = bytes.data() + offBits + stride * std::size_t(height > 0 ? rows - 1 - y : y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, in += 4) {
+            out[x] = qRgba(in[2], in[1], in[0], in[3]);
+            anyAlpha |= in[3] != 0;
+        }
+    }
+    return anyAlpha ? image : QImage();
+}
+
+}  // namespace
+
 bool decodeImageFromBytes(DecodedImage*& cell, const std::vector<std::uint8_t>& bytes, int format) {
     if (!cell) cell = new DecodedImage;
     if (bytes.size() <= 32 || format != 0) return false;
-    QImage decoded = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()));
+    QImage decoded = bmpWithAlpha(bytes);
+    if (decoded.isNull()) decoded = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()));
     if (decoded.isNull()) return false;
     cell->image = decoded;
     return true;
