@@ -43,11 +43,15 @@ GraphicsPainter::GraphicsPainter(GpGraphics* g) {
     if (!clip.infinite) painter.setClipPath(clip.path);
     transform = g->deviceTransform();
     // GDI+ puts pixel centres on integer coordinates unless asked for the
-    // half-pixel offset; Qt's centres sit at .5.
+    // half-pixel offset; Qt's antialiased centres sit at .5. Qt's aliased
+    // rasteriser already fills the pixels GDI+ does, so only smoothed
+    // drawing is shifted (else a fill of the whole image misses its top row
+    // and left column).
+    const bool antialias = smooths(g->state.smoothingMode);
     const int offset = g->state.pixelOffsetMode;
-    if (offset != 2 && offset != 4) transform *= QTransform::fromTranslate(0.5, 0.5);
+    if (antialias && offset != 2 && offset != 4) transform *= QTransform::fromTranslate(0.5, 0.5);
     painter.setTransform(transform);
-    painter.setRenderHint(QPainter::Antialiasing, smooths(g->state.smoothingMode));
+    painter.setRenderHint(QPainter::Antialiasing, antialias);
     painter.setRenderHint(QPainter::TextAntialiasing, smoothsText(g->state.textRenderingHint));
     painter.setRenderHint(QPainter::SmoothPixmapTransform, g->state.interpolationMode != 5);
     if (g->state.compositingMode == 1) painter.setCompositionMode(QPainter::CompositionMode_Source);
